@@ -1,0 +1,7 @@
+#pragma once
+
+// Converts a text to a double; true only when the whole text (blanks and tabs
+// around it aside) is a number. A result of exactly 0 counts only when the
+// number starts with the digit "0", so "-0", ".0" and an underflowing "1e-400"
+// are refused while "0", "0.0" and "0e5" pass.
+bool ParseNumber(const char* text, double& value);

@@ -1,0 +1,19 @@
+# Shared settings of the project's scripts; sourced, not run.
+KV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KV_BUILD=${KV_BUILD:-$KV_ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$KV_BUILD/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installers: the module needs neither.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+# Wine with a German Windows locale, ANSI code page 1252 and OEM code page 850, on
+# every machine (Wine takes it from the variable; the Linux locale need not exist).
+kv_wine() { env LC_ALL=de_DE.UTF-8 wine "$@"; }
+
+# Starts one wineserver and the prefix's services for a run of several programs. The
+# services outlive the program that starts them, so they are started here, detached
+# from any output pipe a test runner waits on.
+kv_wine_start() {
+  wineserver -p
+  kv_wine cmd /c exit </dev/null >/dev/null 2>&1
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+// Composes the file name of the language resource library from the settings
+// "ProgramPath" and "Language": "<ProgramPath>\kesvar_<language>.dll", with
+// "kesvar_deu.dll" (found by the system's library search) when nothing is set.
+// name must hold 260 characters.
+void ComposeLanguageLibraryName(char* name);
+
+// Loads the language library named by the settings for the length of one export call
+// and unloads it when the call ends.
+class LanguageLibrary
+{
+  public:
+    LanguageLibrary();
+    ~LanguageLibrary();
+    LanguageLibrary(const LanguageLibrary&) = delete;
+    LanguageLibrary& operator=(const LanguageLibrary&) = delete;
+
+    // Null when the library could not be loaded.
+    HINSTANCE Handle() const { return m_hLibrary; }
+
+  private:
+    HINSTANCE m_hLibrary;
+};

@@ -1,0 +1,7 @@
+#include "framework/CInvalidArgException.h"
+
+void AfxThrowInvalidArgException()
+{
+    static CInvalidArgException instance(false);
+    throw &instance;
+}

@@ -1,0 +1,260 @@
+#include "framework/CString.h"
+
+#include "framework/CInvalidArgException.h"
+#include "framework/ModuleState.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+
+const char kWhiteSpace[] = " \t\r\n\v\f";
+
+int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+std::string Upper(std::string text)
+{
+    if (!text.empty())
+        CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+} // namespace
+
+CString::CString(LPCSTR text, int length)
+{
+    if (text && length > 0)
+        m_str.assign(text, strnlen(text, static_cast<size_t>(length)));
+}
+
+CString::CString(char ch, int repeat) : m_str(static_cast<size_t>(std::max(repeat, 0)), ch) {}
+
+char CString::GetAt(int index) const
+{
+    if (index < 0 || index > GetLength())
+        AfxThrowInvalidArgException();
+    return m_str.c_str()[index];
+}
+
+void CString::SetAt(int index, char ch)
+{
+    if (index < 0 || index >= GetLength())
+        AfxThrowInvalidArgException();
+    m_str[static_cast<size_t>(index)] = ch;
+}
+
+CString& CString::operator=(LPCSTR text)
+{
+    m_str = text ? text : "";
+    return *this;
+}
+
+CString& CString::operator=(char ch)
+{
+    m_str.assign(1, ch);
+    return *this;
+}
+
+CString& CString::operator+=(const CString& other)
+{
+    m_str += other.m_str;
+    return *this;
+}
+
+CString& CString::operator+=(LPCSTR text)
+{
+    if (text)
+        m_str += text;
+    return *this;
+}
+
+CString& CString::operator+=(char ch)
+{
+    m_str += ch;
+    return *this;
+}
+
+CString operator+(const CString& a, const CString& b)
+{
+    return CString(a) += b;
+}
+CString operator+(const CString& a, LPCSTR b)
+{
+    return CString(a) += b;
+}
+CString operator+(LPCSTR a, const CString& b)
+{
+    return CString(a) += b;
+}
+CString operator+(const CString& a, char b)
+{
+    return CString(a) += b;
+}
+CString operator+(char a, const CString& b)
+{
+    return CString(a) += b;
+}
+
+int CString::Compare(LPCSTR text) const
+{
+    return Sign(m_str.compare(text ? text : ""));
+}
+
+int CString::CompareNoCase(LPCSTR text) const
+{
+    return Sign(Upper(m_str).compare(Upper(text ? text : "")));
+}
+
+void CString::Format(LPCSTR format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    FormatV(format, args);
+    va_end(args);
+}
+
+void CString::FormatV(LPCSTR format, va_list args)
+{
+    m_str.clear();
+    if (!format)
+        return;
+    va_list probe;
+    va_copy(probe, args);
+    const int length = vsnprintf(nullptr, 0, format, probe);
+    va_end(probe);
+    if (length <= 0)
+        return;
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    vsnprintf(buffer.data(), buffer.size(), format, args);
+    m_str.assign(buffer.data(), static_cast<size_t>(length));
+}
+
+BOOL CString::LoadString(UINT id)
+{
+    // LoadStringA does not tell the full length: grow until the text fits with room to spare.
+    std::vector<char> buffer(256);
+    for (;;) {
+        const int copied = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(),
+                                         static_cast<int>(buffer.size()));
+        if (copied < static_cast<int>(buffer.size()) - 1) {
+            m_str.assign(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
+            return copied > 0;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+CString CString::Mid(int first) const
+{
+    return Mid(first, GetLength());
+}
+
+CString CString::Mid(int first, int count) const
+{
+    first = std::clamp(first, 0, GetLength());
+    count = std::clamp(count, 0, GetLength() - first);
+    return CString(m_str.substr(static_cast<size_t>(first), static_cast<size_t>(count)).c_str());
+}
+
+CString CString::Left(int count) const
+{
+    return Mid(0, count);
+}
+
+CString CString::Right(int count) const
+{
+    count = std::clamp(count, 0, GetLength());
+    return Mid(GetLength() - count, count);
+}
+
+int CString::Find(char ch, int start) const
+{
+    if (start < 0 || start >= GetLength())
+        return -1;
+    const size_t at = m_str.find(ch, static_cast<size_t>(start));
+    return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::Find(LPCSTR sub, int start) const
+{
+    if (!sub || start < 0 || start > GetLength())
+        return -1;
+    const size_t at = m_str.find(sub, static_cast<size_t>(start));
+    return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::ReverseFind(char ch) const
+{
+    const size_t at = m_str.rfind(ch);
+    return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+CString& CString::MakeUpper()
+{
+    m_str = Upper(m_str);
+    return *this;
+}
+
+CString& CString::MakeLower()
+{
+    if (!m_str.empty())
+        CharLowerBuffA(&m_str[0], static_cast<DWORD>(m_str.size()));
+    return *this;
+}
+
+CString& CString::TrimRight()
+{
+    return TrimRight(kWhiteSpace);
+}
+
+CString& CString::TrimRight(char target)
+{
+    const char targets[] = {target, '\0'};
+    return TrimRight(targets);
+}
+
+CString& CString::TrimRight(LPCSTR targets)
+{
+    const size_t last = m_str.find_last_not_of(targets ? targets : "");
+    m_str.erase(last == std::string::npos ? 0 : last + 1);
+    return *this;
+}
+
+CString& CString::TrimLeft()
+{
+    return TrimLeft(kWhiteSpace);
+}
+
+CString& CString::TrimLeft(char target)
+{
+    const char targets[] = {target, '\0'};
+    return TrimLeft(targets);
+}
+
+CString& CString::TrimLeft(LPCSTR targets)
+{
+    m_str.erase(0, m_str.find_first_not_of(targets ? targets : ""));
+    return *this;
+}
+
+LPSTR CString::GetBuffer(int minLength)
+{
+    if (minLength > GetLength())
+        m_str.resize(static_cast<size_t>(minLength));
+    return &m_str[0];
+}
+
+void CString::ReleaseBuffer(int newLength)
+{
+    const size_t capacity = m_str.size();
+    const size_t length = newLength < 0 ? strnlen(m_str.c_str(), capacity)
+                                        : std::min(static_cast<size_t>(newLength), capacity);
+    m_str.resize(length);
+}

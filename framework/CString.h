@@ -1,0 +1,97 @@
+#pragma once
+// 8-bit string in the ANSI code page, with the operations the module uses.
+
+#include <windows.h>
+
+#include <string>
+
+class CString
+{
+  public:
+    CString() = default;
+    CString(LPCSTR text) : m_str(text ? text : "") {}
+    CString(LPCSTR text, int length);
+    CString(char ch, int repeat = 1);
+
+    int GetLength() const { return static_cast<int>(m_str.size()); }
+    bool IsEmpty() const { return m_str.empty(); }
+    void Empty() { m_str.clear(); }
+    operator LPCSTR() const { return m_str.c_str(); }
+    LPCSTR GetString() const { return m_str.c_str(); }
+    // Index 0 to GetLength() (the terminating zero); anything else throws.
+    char GetAt(int index) const;
+    char operator[](int index) const { return GetAt(index); }
+    void SetAt(int index, char ch);
+
+    CString& operator=(LPCSTR text);
+    CString& operator=(char ch);
+    CString& operator+=(const CString& other);
+    CString& operator+=(LPCSTR text);
+    CString& operator+=(char ch);
+    friend CString operator+(const CString& a, const CString& b);
+    friend CString operator+(const CString& a, LPCSTR b);
+    friend CString operator+(LPCSTR a, const CString& b);
+    friend CString operator+(const CString& a, char b);
+    friend CString operator+(char a, const CString& b);
+
+    // Byte-wise comparison giving -1, 0 or 1; CompareNoCase folds case with the user's ANSI
+    // letters.
+    int Compare(LPCSTR text) const;
+    int CompareNoCase(LPCSTR text) const;
+
+    void Format(LPCSTR format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
+    void FormatV(LPCSTR format, va_list args);
+    // Loads a string resource from the current resource handle; false when missing or empty.
+    BOOL LoadString(UINT id);
+
+    CString Mid(int first) const;
+    CString Mid(int first, int count) const;
+    CString Left(int count) const;
+    CString Right(int count) const;
+    // Return -1 when not found; a start outside the string finds nothing.
+    int Find(char ch, int start = 0) const;
+    int Find(LPCSTR sub, int start = 0) const;
+    int ReverseFind(char ch) const;
+
+    CString& MakeUpper();
+    CString& MakeLower();
+    // Without argument: white space (blank, tab, CR, LF, VT, FF).
+    CString& TrimRight();
+    CString& TrimRight(char target);
+    CString& TrimRight(LPCSTR targets);
+    CString& TrimLeft();
+    CString& TrimLeft(char target);
+    CString& TrimLeft(LPCSTR targets);
+    CString& Trim() { return TrimRight().TrimLeft(); }
+
+    // A writable buffer of at least minLength characters plus the terminating zero.
+    LPSTR GetBuffer(int minLength);
+    LPSTR GetBuffer() { return GetBuffer(GetLength()); }
+    // The length is newLength, or up to the first zero when it is -1 (clamped to the buffer).
+    void ReleaseBuffer(int newLength = -1);
+
+  private:
+    std::string m_str;
+};
+
+// Each comparison for CString and C string operands in either order; Compare is -1, 0 or 1.
+#define KV_CSTRING_COMPARISON(op)                                                                  \
+    inline bool operator op(const CString& a, const CString& b)                                    \
+    {                                                                                              \
+        return a.Compare(b) op 0;                                                                  \
+    }                                                                                              \
+    inline bool operator op(const CString& a, LPCSTR b)                                            \
+    {                                                                                              \
+        return a.Compare(b) op 0;                                                                  \
+    }                                                                                              \
+    inline bool operator op(LPCSTR a, const CString& b)                                            \
+    {                                                                                              \
+        return -b.Compare(a) op 0;                                                                 \
+    }
+KV_CSTRING_COMPARISON(==)
+KV_CSTRING_COMPARISON(!=)
+KV_CSTRING_COMPARISON(<)
+KV_CSTRING_COMPARISON(>)
+KV_CSTRING_COMPARISON(<=)
+KV_CSTRING_COMPARISON(>=)
+#undef KV_CSTRING_COMPARISON

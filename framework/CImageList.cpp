@@ -1,0 +1,29 @@
+#include "framework/CImageList.h"
+
+#include "framework/ModuleState.h"
+
+BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow)
+{
+    if (m_hImageList)
+        return FALSE;
+    m_hImageList = ImageList_Create(cx, cy, flags, initial, grow);
+    return m_hImageList != nullptr;
+}
+
+BOOL CImageList::Create(UINT bitmapId, int cx, int grow, COLORREF mask)
+{
+    if (m_hImageList)
+        return FALSE;
+    m_hImageList = ImageList_LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(bitmapId), cx,
+                                        grow, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    return m_hImageList != nullptr;
+}
+
+BOOL CImageList::DeleteImageList()
+{
+    if (!m_hImageList)
+        return FALSE;
+    ImageList_Destroy(m_hImageList);
+    m_hImageList = nullptr;
+    return TRUE;
+}

@@ -1,0 +1,34 @@
+#include "loaddata/Crc32.h"
+
+#include <array>
+
+namespace loaddata
+{
+
+namespace
+{
+
+std::array<uint32_t, 256> makeTable()
+{
+    std::array<uint32_t, 256> table{};
+    for (uint32_t n = 0; n < 256; ++n) {
+        uint32_t c = n;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[n] = c;
+    }
+    return table;
+}
+
+} // namespace
+
+uint32_t crc32(const unsigned char* data, std::size_t size)
+{
+    static const std::array<uint32_t, 256> table = makeTable();
+    uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i)
+        c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+} // namespace loaddata

@@ -1,0 +1,31 @@
+// Whole-file reading and the atomic save of the library's files. Paths are 8-bit texts in
+// the ANSI code page on Windows.
+#pragma once
+
+#include "loaddata/FormatError.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace loaddata
+{
+
+// No file of the library comes near this; a larger one is refused before it is read.
+constexpr std::size_t kMaxFileSize = 256u * 1024 * 1024;
+
+// Missing when the file does not exist, Unreadable when it cannot be read, TooLarge above
+// kMaxFileSize.
+FormatError readWholeFile(const std::string& path, std::vector<unsigned char>& bytes);
+
+// Writes the bytes to a temporary file in the same folder, flushes it to the disk and only
+// then replaces the old file with it. On any failure the old file is left as it was and
+// the temporary file is removed: WriteFailed.
+FormatError saveAtomically(const std::string& path, const std::vector<unsigned char>& bytes);
+
+// Test hook: makes every following save fail at the given point, as a full disk or a crash
+// would, until it is set back to None.
+enum class SaveFault { None, HalfWritten, BeforeReplace };
+void simulateSaveFault(SaveFault fault);
+
+} // namespace loaddata

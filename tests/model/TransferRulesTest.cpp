@@ -1,0 +1,59 @@
+#include "entry/KVEditRequest.h"
+#include "model/KVItem.h"
+#include "model/Placement.h"
+#include "model/TransferFileName.h"
+#include "model/TransferNumber.h"
+
+#include <gtest/gtest.h>
+
+TEST(TransferRules, FileNames)
+{
+    KVEditRequest request{};
+    request.directory = "C:\\proj\\p1";
+    request.baseName = "POS12";
+    EXPECT_STREQ(TransferFileName(request), "C:\\proj\\p1\\POS12.016");
+    request.directory = "C:\\proj\\p1\\";
+    EXPECT_STREQ(TransferFileName(request), "C:\\proj\\p1\\POS12.016");
+    EXPECT_STREQ(PositionDataFileName(TransferFileName(request)), "C:\\proj\\p1\\POS12.017");
+    EXPECT_STREQ(PositionDataFileName("ab"), "017");
+}
+
+TEST(TransferRules, NamesAndNumbers)
+{
+    const CString plus("\xDC+"), minus("\xDC-");
+    EXPECT_STREQ(TransferName(7, plus, minus), "\xDC+7");
+    EXPECT_STREQ(TransferName(0, plus, minus), "\xDC-0");
+    EXPECT_STREQ(TransferName(-12, plus, minus), "\xDC-12");
+    EXPECT_EQ(&TransferPrefix(1, plus, minus), &plus);
+    EXPECT_EQ(&TransferPrefix(0, plus, minus), &minus);
+
+    EXPECT_EQ(TransferNumberFromName("\xDC+12", 1), 12);
+    EXPECT_EQ(TransferNumberFromName("\xDC-12", -1), -12);
+    EXPECT_EQ(TransferNumberFromName("\xDC-12", 0), 0);
+    EXPECT_EQ(TransferNumberFromName("\xDC+", 3), 0);
+    EXPECT_EQ(TransferNumberFromName("", -1), 0);
+}
+
+TEST(TransferRules, PlacementPoints)
+{
+    KVItem item;
+    item.m_dOrigin[0] = 1;
+    item.m_dOrigin[1] = 2;
+    item.m_dOrigin[2] = 3;
+    item.m_dYAxis[1] = 0;
+    item.m_dYAxis[2] = -1;
+    double points[3][3];
+    PlacementToPoints(item, points);
+    EXPECT_EQ(points[1][0], 2);
+    EXPECT_EQ(points[1][1], 2);
+    EXPECT_EQ(points[1][2], 3);
+    EXPECT_EQ(points[2][2], 2);
+
+    KVItem back;
+    PlacementFromPoints(back, points);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.m_dOrigin[i], item.m_dOrigin[i]);
+        EXPECT_EQ(back.m_dXAxis[i], item.m_dXAxis[i]);
+        EXPECT_EQ(back.m_dYAxis[i], item.m_dYAxis[i]);
+    }
+}

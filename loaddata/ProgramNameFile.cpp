@@ -1,0 +1,119 @@
+#include "loaddata/ProgramNameFile.h"
+
+#include "loaddata/Crc32.h"
+#include "loaddata/FileIo.h"
+#include "loaddata/LittleEndian.h"
+#include "loaddata/SuiteText.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace loaddata
+{
+
+namespace
+{
+
+const unsigned char kSignature[8] = {'P', 'R', 'O', 'N', 'A', 'M', 'E', 'W'};
+constexpr uint16_t kVersion = 1;
+constexpr std::size_t kHVersion = 8, kHFirst = 10, kHCount = 12, kHCheck = 20;
+constexpr std::size_t kRName = 0, kRShort = 30, kRVersion = 38, kRCheck = 54;
+
+bool checkSumHolds(const unsigned char* data, std::size_t checkOffset)
+{
+    return readU32(data + checkOffset) == crc32(data, checkOffset);
+}
+
+FormatError parseRecord(const unsigned char* r, ProgramRecord& record)
+{
+    if (!checkSumHolds(r, kRCheck))
+        return FormatError::BadChecksum;
+    if (!isPrintableField(r, kRCheck))
+        return FormatError::BadContent;
+    record.name = readField(r + kRName, kRShort - kRName);
+    record.shortName = readField(r + kRShort, kRVersion - kRShort);
+    record.version = readField(r + kRVersion, kRCheck - kRVersion);
+    return FormatError::None;
+}
+
+bool encodeRecord(const ProgramRecord& record, unsigned char* r)
+{
+    const bool fits = writeField(r + kRName, kRShort - kRName, record.name) &&
+                      writeField(r + kRShort, kRVersion - kRShort, record.shortName) &&
+                      writeField(r + kRVersion, kRCheck - kRVersion, record.version);
+    writeU32(r + kRCheck, crc32(r, kRCheck));
+    return fits;
+}
+
+} // namespace
+
+int programNumberOf(const std::string& programCode)
+{
+    const std::size_t size = programCode.size();
+    return std::atoi(programCode.substr(size < 3 ? 0 : size - 3).c_str());
+}
+
+FormatError parseProgramNameFile(const unsigned char* data, std::size_t size, ProgramNameFile& file)
+{
+    if (size < kProgramHeaderSize)
+        return FormatError::Truncated;
+    if (std::memcmp(data, kSignature, sizeof kSignature) != 0)
+        return FormatError::BadMagic;
+    if (readU16(data + kHVersion) != kVersion)
+        return FormatError::BadVersion;
+    if (!checkSumHolds(data, kHCheck))
+        return FormatError::BadChecksum;
+    const std::size_t count = readU32(data + kHCount);
+    if (readU16(data + kHFirst) != kFirstProgramNumber || count > kProgramMaxRecords)
+        return FormatError::BadContent;
+    if (size != kProgramHeaderSize + count * kProgramRecordSize)
+        return size < kProgramHeaderSize + count * kProgramRecordSize ? FormatError::Truncated
+                                                                      : FormatError::BadContent;
+    file.programs.assign(count, ProgramRecord());
+    for (std::size_t i = 0; i < count; ++i) {
+        const FormatError error =
+            parseRecord(data + kProgramHeaderSize + i * kProgramRecordSize, file.programs[i]);
+        if (error != FormatError::None)
+            return error;
+    }
+    return FormatError::None;
+}
+
+FormatError encodeProgramNameFile(const ProgramNameFile& file, std::vector<unsigned char>& bytes)
+{
+    const std::size_t count = file.programs.size();
+    if (count > kProgramMaxRecords)
+        return FormatError::InvalidData;
+    bytes.assign(kProgramHeaderSize + count * kProgramRecordSize, 0);
+    std::memcpy(bytes.data(), kSignature, sizeof kSignature);
+    writeU16(&bytes[kHVersion], kVersion);
+    writeU16(&bytes[kHFirst], kFirstProgramNumber);
+    writeU32(&bytes[kHCount], static_cast<uint32_t>(count));
+    writeU32(&bytes[kHCheck], crc32(bytes.data(), kHCheck));
+    bool valid = true;
+    for (std::size_t i = 0; i < count; ++i)
+        valid =
+            encodeRecord(file.programs[i], &bytes[kProgramHeaderSize + i * kProgramRecordSize]) &&
+            valid;
+    return valid ? FormatError::None : FormatError::InvalidData;
+}
+
+FormatError readProgramNameFile(const std::string& path, ProgramNameFile& file)
+{
+    std::vector<unsigned char> bytes;
+    const FormatError error = readWholeFile(path, bytes);
+    if (error != FormatError::None)
+        return error;
+    return parseProgramNameFile(bytes.data(), bytes.size(), file);
+}
+
+FormatError writeProgramNameFile(const std::string& path, const ProgramNameFile& file)
+{
+    std::vector<unsigned char> bytes;
+    const FormatError error = encodeProgramNameFile(file, bytes);
+    if (error != FormatError::None)
+        return error;
+    return saveAtomically(path, bytes);
+}
+
+} // namespace loaddata

@@ -1,0 +1,197 @@
+#include "loaddata/SuiteEnvironment.h"
+
+#include "loaddata/FileIo.h"
+
+#include <cstdio>
+#include <cstring>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <cstdlib>
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#endif
+
+namespace loaddata
+{
+
+namespace
+{
+
+constexpr std::size_t kTextSize = 256; // the suite reads these texts into 256 characters
+
+std::string firstLineOf(const std::string& path)
+{
+    std::FILE* f = std::fopen(path.c_str(), "r");
+    if (f == nullptr)
+        return "";
+    char line[kTextSize] = "";
+    const bool read = std::fgets(line, sizeof line, f) != nullptr;
+    std::fclose(f);
+    std::string text = read ? line : "";
+    text.erase(text.find_last_not_of("\r\n") + 1);
+    return text;
+}
+
+#if !defined(_WIN32)
+std::string environmentText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value).substr(0, kTextSize - 1) : std::string();
+}
+#endif
+
+} // namespace
+
+std::string directoryOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    return path.substr(directoryOf(path).size());
+}
+
+std::string currentProjectDirectory()
+{
+    return directoryOf(firstLineOf(programRoot() + kPathSeparator + kProjectListName));
+}
+
+bool writeProjectList(const std::string& root, const std::string& projectDirectory)
+{
+    const std::string line = projectDirectory + kPlanFileName + "\r\n";
+    return saveAtomically(root + kPathSeparator + kProjectListName,
+                          std::vector<unsigned char>(line.begin(), line.end())) ==
+           FormatError::None;
+}
+
+#if defined(_WIN32)
+
+std::string programRoot()
+{
+    char root[kTextSize] = "";
+    GetPrivateProfileStringA(kIniSection, kIniProgramRoot, kDefaultProgramRoot, root, kTextSize,
+                             kIniFile);
+    return root;
+}
+
+bool setProgramRoot(const std::string& root)
+{
+    return WritePrivateProfileStringA(kIniSection, kIniProgramRoot, root.c_str(), kIniFile) != 0;
+}
+
+std::string femProjectDirectory()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "";
+    char value[kTextSize] = "";
+    DWORD type = 0;
+    DWORD size = sizeof value;
+    const LONG result =
+        RegQueryValueExA(key, kFemPathValue, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    const bool isText =
+        result == ERROR_SUCCESS && type == REG_SZ && size > 0 && value[size - 1] == '\0';
+    return isText && value[0] != '\0' ? std::string(value) + kPathSeparator : std::string();
+}
+
+bool setFemProjectDirectory(const std::string& directory)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG result = RegSetValueExA(key, kFemPathValue, 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(directory.c_str()),
+                                       static_cast<DWORD>(directory.size() + 1));
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+bool findFirstFile(const std::string& directory, const std::string& pattern, std::string& name)
+{
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((directory + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    name = found.cFileName;
+    return true;
+}
+
+FileStamp fileStamp(const std::string& path)
+{
+    FileStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return stamp;
+    stamp.exists = true;
+    stamp.modified = static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                     data.ftLastWriteTime.dwLowDateTime;
+    stamp.size = static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+    return stamp;
+}
+
+#else
+
+std::string programRoot()
+{
+    const std::string root = environmentText("KV_PRGROOT");
+    return root.empty() ? kDefaultProgramRoot : root;
+}
+
+bool setProgramRoot(const std::string& root)
+{
+    return setenv("KV_PRGROOT", root.c_str(), 1) == 0;
+}
+
+std::string femProjectDirectory()
+{
+    const std::string directory = environmentText("KV_CUR_ORVEX_PATH");
+    return directory.empty() ? directory : directory + kPathSeparator;
+}
+
+bool setFemProjectDirectory(const std::string& directory)
+{
+    return setenv("KV_CUR_ORVEX_PATH", directory.c_str(), 1) == 0;
+}
+
+bool findFirstFile(const std::string& directory, const std::string& pattern, std::string& name)
+{
+    DIR* dir = opendir(directory.empty() ? "." : directory.c_str());
+    if (dir == nullptr)
+        return false;
+    bool found = false;
+    while (const dirent* entry = readdir(dir)) {
+        if (fnmatch(pattern.c_str(), entry->d_name, FNM_CASEFOLD) == 0) {
+            name = entry->d_name;
+            found = true;
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+FileStamp fileStamp(const std::string& path)
+{
+    FileStamp stamp;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return stamp;
+    stamp.exists = true;
+    stamp.modified = static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                     static_cast<uint64_t>(info.st_mtim.tv_nsec);
+    stamp.size = static_cast<uint64_t>(info.st_size);
+    return stamp;
+}
+
+#endif
+
+} // namespace loaddata

@@ -1,6 +1,7 @@
 #include "framework/CString.h"
 
 #include "framework/CInvalidArgException.h"
+#include "framework/GrowingText.h"
 #include "framework/ModuleState.h"
 
 #include <algorithm>
@@ -138,17 +139,10 @@ void CString::FormatV(LPCSTR format, va_list args)
 
 BOOL CString::LoadString(UINT id)
 {
-    // LoadStringA does not tell the full length: grow until the text fits with room to spare.
-    std::vector<char> buffer(256);
-    for (;;) {
-        const int copied = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(),
-                                         static_cast<int>(buffer.size()));
-        if (copied < static_cast<int>(buffer.size()) - 1) {
-            m_str.assign(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
-            return copied > 0;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+    *this = ReadGrowingText([id](char* buffer, int size) {
+        return ::LoadStringA(AfxGetResourceHandle(), id, buffer, size);
+    });
+    return !IsEmpty();
 }
 
 CString CString::Mid(int first) const

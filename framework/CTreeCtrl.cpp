@@ -1,0 +1,56 @@
+#include "framework/CTreeCtrl.h"
+
+#include "framework/GrowingText.h"
+
+BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CreateEx(0, WC_TREEVIEWA, nullptr, style, rect, parent, id);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(LPCSTR text, HTREEITEM parent, HTREEITEM after)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<LPSTR>(text ? text : "");
+    return InsertItem(&insert);
+}
+
+CString CTreeCtrl::GetItemText(HTREEITEM item) const
+{
+    return ReadGrowingText([&](char* buffer, int size) {
+        TVITEMA tvi = {};
+        tvi.mask = TVIF_TEXT;
+        tvi.hItem = item;
+        tvi.pszText = buffer;
+        tvi.cchTextMax = size;
+        return GetItem(&tvi) ? static_cast<int>(strnlen(buffer, static_cast<size_t>(size))) : 0;
+    });
+}
+
+BOOL CTreeCtrl::SetItemText(HTREEITEM item, LPCSTR text)
+{
+    TVITEMA tvi = {};
+    tvi.mask = TVIF_TEXT;
+    tvi.hItem = item;
+    tvi.pszText = const_cast<LPSTR>(text ? text : "");
+    return SetItem(&tvi);
+}
+
+DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM item) const
+{
+    TVITEMA tvi = {};
+    tvi.mask = TVIF_PARAM;
+    tvi.hItem = item;
+    return GetItem(&tvi) ? static_cast<DWORD_PTR>(tvi.lParam) : 0;
+}
+
+BOOL CTreeCtrl::SetItemData(HTREEITEM item, DWORD_PTR data)
+{
+    TVITEMA tvi = {};
+    tvi.mask = TVIF_PARAM;
+    tvi.hItem = item;
+    tvi.lParam = static_cast<LPARAM>(data);
+    return SetItem(&tvi);
+}

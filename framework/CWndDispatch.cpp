@@ -32,6 +32,30 @@ BOOL CallNotify(CCmdTarget* target, const AFX_MSGMAP_ENTRY* e, NMHDR* pNMHDR, LR
     (target->*reinterpret_cast<PmsgNotify>(e->pfn))(pNMHDR, pResult);
     return TRUE;
 }
+
+// The control with an object that an owner-draw message (WM_DRAWITEM and its kin) is
+// about, so that the message can be reflected to it; null for every other message.
+CWnd* OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND hWndControl = nullptr;
+    switch (message) {
+    case WM_DRAWITEM:
+        hWndControl = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    case WM_MEASUREITEM:
+        hWndControl = ::GetDlgItem(hWndParent, static_cast<int>(wParam));
+        break;
+    case WM_COMPAREITEM:
+        hWndControl = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    case WM_DELETEITEM:
+        hWndControl = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    default:
+        return nullptr;
+    }
+    return CWnd::FromHandlePermanent(hWndControl);
+}
 } // namespace
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -79,6 +103,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     if (message == WM_NOTIFY)
         return OnNotify(wParam, lParam, pResult);
+    if (CWnd* pControl = OwnerDrawControl(m_hWnd, message, wParam, lParam)) {
+        *pResult = TRUE;
+        if (pControl->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
 
     UINT nCtlColor = 0;
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {

@@ -1,0 +1,137 @@
+#include "framework/CPropertySheet.h"
+
+#include "framework/ModuleState.h"
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
+
+CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
+    : m_pParentWnd(pParentWnd), m_strCaption(pszCaption)
+{
+    std::memset(&m_psh, 0, sizeof m_psh);
+    m_psh.nStartPage = iSelectPage;
+}
+
+CPropertyPage* CPropertySheet::GetPage(int nPage) const
+{
+    return nPage >= 0 && nPage < GetPageCount() ? m_pages[static_cast<size_t>(nPage)] : nullptr;
+}
+
+int CPropertySheet::GetActiveIndex() const
+{
+    if (!m_hWnd)
+        return static_cast<int>(m_psh.nStartPage);
+    HWND hPage = reinterpret_cast<HWND>(SendMessage(PSM_GETCURRENTPAGEHWND));
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (hPage && m_pages[static_cast<size_t>(i)]->m_hWnd == hPage)
+            return i;
+    }
+    return -1;
+}
+
+CPropertyPage* CPropertySheet::GetActivePage() const
+{
+    return GetPage(GetActiveIndex());
+}
+
+BOOL CPropertySheet::SetActivePage(int nPage)
+{
+    if (!m_hWnd) {
+        m_psh.nStartPage = static_cast<UINT>(nPage);
+        return TRUE;
+    }
+    return static_cast<BOOL>(SendMessage(PSM_SETCURSEL, static_cast<WPARAM>(nPage)));
+}
+
+void CPropertySheet::SetTitle(LPCSTR lpszText)
+{
+    m_strCaption = lpszText;
+    if (m_hWnd)
+        SendMessage(PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>(lpszText));
+}
+
+INT_PTR CPropertySheet::DoModal()
+{
+    if (m_pages.empty() || m_hWnd)
+        return -1;
+    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+    HWND hOwner = hParent ? ::GetAncestor(hParent, GA_ROOT) : nullptr;
+    HWND hFocus = ::GetFocus();
+    const bool disableOwner = hOwner && ::IsWindowEnabled(hOwner);
+    if (disableOwner)
+        ::EnableWindow(hOwner, FALSE);
+
+    std::vector<HPROPSHEETPAGE> handles;
+    for (CPropertyPage* pPage : m_pages)
+        handles.push_back(pPage->CreatePageHandle());
+    m_psh.dwSize = sizeof m_psh;
+    m_psh.dwFlags |= PSH_MODELESS | PSH_HASHELP;
+    m_psh.hwndParent = hOwner;
+    m_psh.hInstance = AfxGetResourceHandle();
+    m_psh.pszCaption = m_strCaption;
+    m_psh.nPages = static_cast<UINT>(handles.size());
+    m_psh.phpage = handles.data();
+    if (m_psh.nStartPage >= m_psh.nPages)
+        m_psh.nStartPage = 0;
+    {
+        AfxCreateHook hook(this);
+        ::PropertySheetA(&m_psh);
+    }
+    const int result = m_hWnd ? RunModalLoop() : -1;
+
+    if (disableOwner)
+        ::EnableWindow(hOwner, TRUE);
+    if (hOwner && m_hWnd && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hOwner);
+    DestroyWindow();
+    if (hFocus && ::IsWindow(hFocus))
+        ::SetFocus(hFocus);
+    AfxDeleteTempMap();
+    return result;
+}
+
+int CPropertySheet::RunModalLoop()
+{
+    // The sheet has no current page any more once OK or Cancel closed it.
+    MSG msg;
+    while (m_hWnd && SendMessage(PSM_GETCURRENTPAGEHWND)) {
+        m_nLastCommand = 0;
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return IDCANCEL;
+        }
+        if (!AfxPreTranslateMessage(&msg, m_hWnd)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return m_nLastCommand == IDOK ? IDOK : IDCANCEL;
+}
+
+BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
+{
+    const UINT message = pMsg->message;
+    const bool input = (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+                       (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    if (!input || !m_hWnd || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
+        return FALSE;
+    return static_cast<BOOL>(SendMessage(PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)));
+}
+
+BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+        m_nLastCommand = LOWORD(wParam);
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    if (message == WM_INITDIALOG)
+        OnInitDialog();
+    return result;
+}

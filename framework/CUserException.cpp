@@ -1,0 +1,7 @@
+#include "framework/CUserException.h"
+
+void AfxThrowUserException()
+{
+    static CUserException exception(false);
+    throw &exception;
+}

@@ -35,16 +35,18 @@ template <class TYPE, class ARG_TYPE = const TYPE&> class CList
     const TYPE& GetAt(POSITION pos) const { return Checked(FromPosition(pos))->data; }
     void SetAt(POSITION pos, ARG_TYPE value) { Checked(FromPosition(pos))->data = value; }
 
-    POSITION AddHead(ARG_TYPE value) { return LinkBefore(m_pHead, value); }
-    POSITION AddTail(ARG_TYPE value) { return LinkAfter(m_pTail, value); }
+    POSITION AddHead(ARG_TYPE value) { return Link(nullptr, m_pHead, value); }
+    POSITION AddTail(ARG_TYPE value) { return Link(m_pTail, nullptr, value); }
     // A null position inserts at the head (before) or the tail (after).
     POSITION InsertBefore(POSITION pos, ARG_TYPE value)
     {
-        return LinkBefore(pos ? FromPosition(pos) : m_pHead, value);
+        Node* next = pos ? FromPosition(pos) : m_pHead;
+        return Link(next ? next->prev : nullptr, next, value);
     }
     POSITION InsertAfter(POSITION pos, ARG_TYPE value)
     {
-        return LinkAfter(pos ? FromPosition(pos) : m_pTail, value);
+        Node* prev = pos ? FromPosition(pos) : m_pTail;
+        return Link(prev, prev ? prev->next : nullptr, value);
     }
 
     TYPE RemoveHead() { return Unlink(Checked(m_pHead)); }
@@ -98,28 +100,16 @@ template <class TYPE, class ARG_TYPE = const TYPE&> class CList
         return node;
     }
 
-    POSITION LinkBefore(Node* before, ARG_TYPE value)
+    // A new node between two neighbours (null: the list's end on that side).
+    POSITION Link(Node* prev, Node* next, ARG_TYPE value)
     {
         Node* node = new Node(value);
-        node->next = before;
-        node->prev = before ? before->prev : nullptr;
-        Link(node);
-        return node;
-    }
-    POSITION LinkAfter(Node* after, ARG_TYPE value)
-    {
-        Node* node = new Node(value);
-        node->prev = after;
-        node->next = after ? after->next : nullptr;
-        Link(node);
-        return node;
-    }
-    // Hooks a node whose prev and next are set into its neighbours.
-    void Link(Node* node)
-    {
-        (node->prev ? node->prev->next : m_pHead) = node;
-        (node->next ? node->next->prev : m_pTail) = node;
+        node->prev = prev;
+        node->next = next;
+        (prev ? prev->next : m_pHead) = node;
+        (next ? next->prev : m_pTail) = node;
         ++m_nCount;
+        return node;
     }
     TYPE Unlink(Node* node)
     {

@@ -13,8 +13,6 @@
 namespace
 {
 
-const char kWhiteSpace[] = " \t\r\n\v\f";
-
 int Sign(int value)
 {
     return (value > 0) - (value < 0);
@@ -203,33 +201,11 @@ CString& CString::MakeLower()
     return *this;
 }
 
-CString& CString::TrimRight()
-{
-    return TrimRight(kWhiteSpace);
-}
-
-CString& CString::TrimRight(char target)
-{
-    const char targets[] = {target, '\0'};
-    return TrimRight(targets);
-}
-
 CString& CString::TrimRight(LPCSTR targets)
 {
     const size_t last = m_str.find_last_not_of(targets ? targets : "");
     m_str.erase(last == std::string::npos ? 0 : last + 1);
     return *this;
-}
-
-CString& CString::TrimLeft()
-{
-    return TrimLeft(kWhiteSpace);
-}
-
-CString& CString::TrimLeft(char target)
-{
-    const char targets[] = {target, '\0'};
-    return TrimLeft(targets);
 }
 
 CString& CString::TrimLeft(LPCSTR targets)

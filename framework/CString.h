@@ -56,11 +56,11 @@ class CString
     CString& MakeUpper();
     CString& MakeLower();
     // Without argument: white space (blank, tab, CR, LF, VT, FF).
-    CString& TrimRight();
-    CString& TrimRight(char target);
+    CString& TrimRight() { return TrimRight(WhiteSpace); }
+    CString& TrimRight(char target) { return TrimRight(CString(target)); }
     CString& TrimRight(LPCSTR targets);
-    CString& TrimLeft();
-    CString& TrimLeft(char target);
+    CString& TrimLeft() { return TrimLeft(WhiteSpace); }
+    CString& TrimLeft(char target) { return TrimLeft(CString(target)); }
     CString& TrimLeft(LPCSTR targets);
     CString& Trim() { return TrimRight().TrimLeft(); }
 
@@ -71,6 +71,7 @@ class CString
     void ReleaseBuffer(int newLength = -1);
 
   private:
+    static constexpr char WhiteSpace[] = " \t\r\n\v\f";
     std::string m_str;
 };
 

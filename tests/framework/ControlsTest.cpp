@@ -113,6 +113,34 @@ TEST_F(Controls, CheckListBoxTogglesByMouseAndSpaceWithoutSelecting)
     EXPECT_EQ(list.GetCheck(0) + list.GetCheck(1) + list.GetCheck(2), 0);
 }
 
+TEST_F(Controls, CheckListBoxDrawsRowsTheParentReflects)
+{
+    CCheckListBox& list = dialog.m_checkList;
+    list.AddString("Auflager A");
+    list.SetCheck(0, 1);
+    const CRect row = ItemRect(list, 0);
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, row.right + 10, row.bottom + 10);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT draw = {
+        ODT_LISTBOX, IDC_TEST_CHECKLIST, 0, ODA_DRAWENTIRE, ODS_SELECTED, list.m_hWnd, dc, row, 0};
+    // The dialog passes the request on to the control object, which draws the row.
+    EXPECT_TRUE(SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_TEST_CHECKLIST,
+                             reinterpret_cast<LPARAM>(&draw)));
+    const COLORREF highlight = GetNearestColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, row.right - 2, row.top + 1), highlight);
+    draw.itemState = 0;
+    SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_TEST_CHECKLIST, reinterpret_cast<LPARAM>(&draw));
+    EXPECT_EQ(GetPixel(dc, row.right - 2, row.top + 1),
+              GetNearestColor(dc, GetSysColor(COLOR_WINDOW)));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
 TEST_F(Controls, ListCtrlRowsDataAndSelection)
 {
     CListCtrl& list = dialog.m_listCtrl;

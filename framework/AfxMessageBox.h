@@ -1,0 +1,9 @@
+#pragma once
+// Message box of the application: owned by the thread's active window (or the main
+// window), with the application's name as caption. Returns the button pressed (IDOK, ...).
+
+#include <windows.h>
+
+int AfxMessageBox(LPCSTR text, UINT type = MB_OK);
+// The text is the string resource idPrompt of the current resource handle.
+int AfxMessageBox(UINT idPrompt, UINT type = MB_OK);

@@ -20,6 +20,12 @@ class CComboBox : public CWnd
     int SetCurSel(int index) { return Send(CB_SETCURSEL, index); }
     // The list's text of a row (empty for an index outside).
     void GetLBText(int index, CString& text) const;
+    // The first row after start (-1: from the top, wrapping round) whose whole text equals
+    // text without regard to case; CB_ERR when none.
+    int FindStringExact(int start, LPCSTR text) const
+    {
+        return Send(CB_FINDSTRINGEXACT, start, text);
+    }
     DWORD_PTR GetItemData(int index) const
     {
         return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, index));

@@ -285,6 +285,9 @@ TEST_F(Controls, ComboBoxesAndListBox)
     EXPECT_STREQ(text, "FEM");
     combo.GetLBText(7, text);
     EXPECT_STREQ(text, "");
+    EXPECT_EQ(combo.FindStringExact(-1, "fem"), 2);
+    EXPECT_EQ(combo.FindStringExact(-1, "FE"), CB_ERR);
+    EXPECT_EQ(combo.FindStringExact(2, "Projekt"), 1); // wraps round
     EXPECT_EQ(combo.DeleteString(0), 2);
     EXPECT_EQ(combo.DeleteString(9), CB_ERR);
     EXPECT_EQ(combo.GetItemData(1), reinterpret_cast<DWORD_PTR>(&entries[1]));

@@ -1,0 +1,128 @@
+// The position and name calls of loaddata.dll on a generated, registered project.
+#include "GeneratedProject.h"
+
+#include "model/LoadDataInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace
+{
+
+bool isFem(const kvdata::Position& p)
+{
+    return p.fem;
+}
+bool isWall(const kvdata::Position& p)
+{
+    return !p.fem && p.programCode == "01067";
+}
+
+TEST(NameCalls, PositionFileByNameInEitherProjectGroup)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    const kvdata::Position& wall = project.position(isWall);
+    const kvdata::Position& slab = project.position(isFem);
+    char path[260];
+    EXPECT_GT(Get_Position_File_New_Ex(0, wall.name.c_str(), path), 0);
+    EXPECT_STRCASEEQ(project.loadFile(wall).c_str(), path);
+    EXPECT_GT(Get_Position_File_New_Ex(0, (wall.name + "   ").c_str(), path), 0)
+        << "trailing blanks do not count";
+    EXPECT_GT(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0);
+    EXPECT_STRCASEEQ(project.loadFile(slab).c_str(), path);
+    EXPECT_EQ(Get_Position_File_New_Ex(1, wall.name.c_str(), path), 0)
+        << "the FEM project does not list the wall";
+    EXPECT_EQ(Get_Position_File_New_Ex(0, "Keine Position", path), 0);
+    EXPECT_EQ(Get_Position_File_New_Ex(0, nullptr, path), 0);
+    EXPECT_EQ(Get_Position_File_New_Ex(0, wall.name.c_str(), nullptr), 0);
+
+    // Version-0 transfer files: the project of the given position file.
+    EXPECT_GT(Get_Position_File_Ex(project.transferFile(slab).c_str(), slab.name.c_str(), path), 0);
+    EXPECT_STRCASEEQ(project.loadFile(slab).c_str(), path);
+    EXPECT_EQ(Get_Position_File_Ex("C:\\nowhere.txt", slab.name.c_str(), path), 0);
+}
+
+TEST(NameCalls, PositionNameWithStatusFields)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    const kvdata::Position& calculated =
+        project.position([](const kvdata::Position& p) { return p.calculated && !p.changes; });
+    const kvdata::Position& open =
+        project.position([](const kvdata::Position& p) { return !p.calculated; });
+    const kvdata::Position& changed =
+        project.position([](const kvdata::Position& p) { return p.changes > 0; });
+    char name[260], code[6], field21[21], field76[76];
+    for (const std::string& file :
+         {project.loadFile(calculated), project.transferFile(calculated)}) {
+        ASSERT_GT(Get_Position_Name(file.c_str(), name, code, field21, field76), 0) << file;
+        EXPECT_EQ(calculated.name, name);
+        EXPECT_EQ(calculated.programCode, code);
+        EXPECT_EQ(std::atoi(field76 + 70), 0);
+        EXPECT_NE(field21[2], '0');
+    }
+    ASSERT_GT(Get_Position_Name(project.loadFile(open).c_str(), name, code, field21, field76), 0);
+    EXPECT_EQ(field21[2], '0') << "not calculated";
+    ASSERT_GT(Get_Position_Name(project.loadFile(changed).c_str(), name, code, field21, field76),
+              0);
+    EXPECT_EQ(std::atoi(field76 + 70), changed.changes) << "changed since its calculation";
+    EXPECT_EQ(std::strlen(field76), 75u);
+
+    EXPECT_EQ(Get_Position_Name(nullptr, name, code, field21, field76), 0);
+    EXPECT_EQ(Get_Position_Name(project.loadFile(open).c_str(), nullptr, code, field21, field76),
+              0);
+    const std::string tooLong = project.folders().project + std::string(300, 'x') + ".017";
+    EXPECT_EQ(Get_Position_Name(tooLong.c_str(), name, code, field21, field76), 0);
+    const std::string unlisted = project.folders().project + "dZZ9998.017";
+    EXPECT_EQ(Get_Position_Name(unlisted.c_str(), name, code, field21, field76), 0);
+}
+
+TEST(NameCalls, ProgramVolumeGroupAndProjectNames)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    char name[260], out3[21], out4[76];
+    EXPECT_GT(Get_Program_Name("01067", name, out3, out4), 0);
+    EXPECT_STREQ("Mauerwerksw\xe4nde", name);
+    EXPECT_STREQ("MW", out3);
+    EXPECT_GT(Get_Program_Name("01065", name, nullptr, nullptr), 0);
+    EXPECT_STREQ("Durchlauftr\xe4ger Stahlbeton", name);
+    EXPECT_EQ(Get_Program_Name("00000", name, out3, out4), 0) << "no program: the group's name";
+    EXPECT_EQ(Get_Program_Name("01064", name, out3, out4), 0);
+    EXPECT_EQ(Get_Program_Name("01999", name, out3, out4), 0);
+    EXPECT_EQ(Get_Program_Name(nullptr, name, out3, out4), 0);
+
+    const kvdata::Position& wall = project.position(isWall);
+    const kvdata::Position& slab = project.position(isFem);
+    const std::string file = project.transferFile(wall);
+    EXPECT_GT(Get_Volume_Name(file.c_str(), name), 0);
+    EXPECT_EQ(wall.volume, name);
+    EXPECT_GT(Get_Gruppe_Name(file.c_str(), name), 0);
+    EXPECT_EQ(wall.group, name);
+    EXPECT_GT(Get_Project_Name(file.c_str(), name), 0);
+    EXPECT_EQ(project.building().projectName, name);
+    EXPECT_GT(Get_Project_Name(project.loadFile(slab).c_str(), name), 0);
+    EXPECT_EQ(project.building().femProjectName, name);
+    EXPECT_EQ(Get_Volume_Name(file.c_str(), nullptr), 0);
+    EXPECT_EQ(Get_Gruppe_Name("C:\\nowhere\\d000001.017", name), 0);
+}
+
+TEST(NameCalls, ChangeExtensionGivesTheTransferFile)
+{
+    char out[260];
+    EXPECT_EQ(ChangeExtension("C:\\p\\dWA0004.017", out), 0);
+    EXPECT_STREQ("C:\\p\\dWA0004.016", out);
+    EXPECT_EQ(ChangeExtension("C:\\p\\kv000101.016", out), 0);
+    EXPECT_STREQ("C:\\p\\kv000101.016", out);
+    EXPECT_EQ(ChangeExtension("C:\\p.d\\plann", out), 2);
+    EXPECT_EQ(ChangeExtension("C:\\p\\x.txt", out), 2);
+    EXPECT_EQ(ChangeExtension(nullptr, out), 1);
+    EXPECT_EQ(ChangeExtension("C:\\p\\dWA0004.017", nullptr), 1);
+    EXPECT_EQ(ChangeExtension((std::string(270, 'a') + ".017").c_str(), out), 1);
+}
+
+} // namespace

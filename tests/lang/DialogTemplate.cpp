@@ -95,18 +95,25 @@ std::string narrow(const std::wstring& text)
     return std::string(text.begin(), text.end());
 }
 
+// The style of the dialog or of a control: the extended form has a help id and the extended
+// style before it, the plain form the extended style after it.
+DWORD readStyle(TemplateReader& in, bool extended)
+{
+    if (!extended) {
+        const DWORD style = in.read<DWORD>();
+        in.read<DWORD>();
+        return style;
+    }
+    in.read<DWORD>();
+    in.read<DWORD>();
+    return in.read<DWORD>();
+}
+
 DialogControl readControl(TemplateReader& in, bool extended)
 {
     DialogControl control;
     in.alignTo(4);
-    if (extended) {
-        in.read<DWORD>(); // help id
-        in.read<DWORD>(); // extended style
-        control.style = in.read<DWORD>();
-    } else {
-        control.style = in.read<DWORD>();
-        in.read<DWORD>(); // extended style
-    }
+    control.style = readStyle(in, extended);
     in.skip(4 * sizeof(short));
     control.id =
         extended ? in.read<DWORD>() : static_cast<DWORD>(static_cast<short>(in.read<WORD>()));
@@ -127,14 +134,7 @@ std::optional<DialogTemplate> parseDialogTemplate(const void* data, std::size_t 
     const bool extended = in.read<WORD>() == 1 && in.read<WORD>() == 0xFFFF;
     if (!extended)
         in = TemplateReader(data, size);
-    if (extended) {
-        in.read<DWORD>(); // help id
-        in.read<DWORD>(); // extended style
-        result.style = in.read<DWORD>();
-    } else {
-        result.style = in.read<DWORD>();
-        in.read<DWORD>(); // extended style
-    }
+    result.style = readStyle(in, extended);
     const WORD count = in.read<WORD>();
     in.skip(4 * sizeof(short));
     WORD ordinal = 0;

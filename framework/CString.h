@@ -11,7 +11,7 @@ class CString
     CString() = default;
     CString(LPCSTR text) : m_str(text ? text : "") {}
     CString(LPCSTR text, int length);
-    CString(char ch, int repeat = 1);
+    explicit CString(char ch, int repeat = 1);
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

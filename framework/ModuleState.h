@@ -40,4 +40,6 @@ class AFX_MAINTAIN_STATE2
     AFX_MODULE_STATE* m_pPrevious;
 };
 
-#define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 _afxManageState(p)
+#define AFX_STATE_CONCAT2(a, b) a##b
+#define AFX_STATE_CONCAT(a, b) AFX_STATE_CONCAT2(a, b)
+#define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 AFX_STATE_CONCAT(_afxManageState, __LINE__)(p)

@@ -1,0 +1,338 @@
+// CDialog through real messages: the modal loop, Enter, Escape and the close box, data
+// exchange, the dialog-init data, reflected notifications and nested runs.
+#include "FrameworkTestResources.h"
+
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "framework/CWinApp.h"
+#include "tests/harness/Harness.h"
+
+#include <gtest/gtest.h>
+
+using harness::RunScripted;
+using harness::Window;
+
+namespace
+{
+
+// Keys for the list box end in PreTranslateMessage: Enter and Insert counted, Ctrl+C
+// counted separately; everything else goes to the dialog manager.
+class KeysDialog : public CDialog
+{
+  public:
+    KeysDialog() : CDialog(IDD_TEST_KEYS) {}
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_listRowsAtInit = static_cast<int>(SendDlgItemMessage(IDC_KEYS_LIST, LB_GETCOUNT));
+        m_comboRowsAtInit = static_cast<int>(SendDlgItemMessage(IDC_KEYS_COMBO, CB_GETCOUNT));
+        return TRUE;
+    }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == ::GetDlgItem(m_hWnd, IDC_KEYS_LIST)) {
+            if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_INSERT) {
+                ++m_listKeys;
+                return TRUE;
+            }
+            if (pMsg->wParam == 'C' && ::GetKeyState(VK_CONTROL) < 0) {
+                ++m_copyKeys;
+                return TRUE;
+            }
+        }
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+
+    int m_listRowsAtInit = -1;
+    int m_comboRowsAtInit = -1;
+    int m_listKeys = 0;
+    int m_copyKeys = 0;
+};
+
+TEST(Dialog, KeysHandledInPreTranslateMessageNeverReachTheDialogManager)
+{
+    KeysDialog dialog;
+    const INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                       [&] {
+                                           Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
+                                           Window list = dlg.Control(IDC_KEYS_LIST);
+                                           list.Focus();
+                                           list.Key(VK_RETURN);
+                                           list.Key(VK_INSERT);
+                                           list.Key('C', true);
+                                           list.Key('C');
+                                           EXPECT_TRUE(dlg.Exists());
+                                           dlg.Control(IDC_KEYS_EDIT).Key(VK_RETURN);
+                                       });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(2, dialog.m_listKeys);
+    EXPECT_EQ(1, dialog.m_copyKeys);
+}
+
+TEST(Dialog, DialogInitDataIsFilledBeforeOnInitDialog)
+{
+    KeysDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [&] {
+                    Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
+                    EXPECT_EQ("Beta", dlg.Control(IDC_KEYS_LIST).RowText(1));
+                    EXPECT_EQ("Drei", dlg.Control(IDC_KEYS_COMBO).RowText(2));
+                    dlg.Control(IDCANCEL).Click();
+                });
+    EXPECT_EQ(2, dialog.m_listRowsAtInit);
+    EXPECT_EQ(3, dialog.m_comboRowsAtInit);
+}
+
+TEST(Dialog, EnterEscapeAndTheCloseBoxEndTheDialogAsOnWindows)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const Window&)> act;
+        INT_PTR expected;
+    };
+    const Case cases[] = {
+        {"Enter", [](const Window& d) { d.Control(IDC_KEYS_EDIT).Key(VK_RETURN); }, IDOK},
+        {"Escape", [](const Window& d) { d.Control(IDC_KEYS_EDIT).Key(VK_ESCAPE); }, IDCANCEL},
+        {"close box", [](const Window& d) { d.Close(); }, IDCANCEL},
+        {"Cancel button", [](const Window& d) { d.Control(IDCANCEL).Click(); }, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        KeysDialog dialog;
+        const INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                           [&] { c.act(harness::WaitForDialog(IDC_KEYS_EDIT)); });
+        EXPECT_EQ(c.expected, result) << c.what;
+        EXPECT_EQ(nullptr, dialog.m_hWnd) << c.what;
+    }
+}
+
+class NumbersDialog : public CDialog
+{
+  public:
+    NumbersDialog() : CDialog(IDD_TEST_NUMBERS) {}
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_NUMBERS_DOUBLE, m_value);
+        DDX_Text(pDX, IDC_NUMBERS_INT, m_count);
+        DDX_Radio(pDX, IDC_NUMBERS_RADIO1, m_side);
+        DDX_CBIndex(pDX, IDC_NUMBERS_COMBO, m_choice);
+        DDX_Text(pDX, IDC_NUMBERS_TEXT, m_text);
+    }
+
+    BOOL OnInitDialog() override
+    {
+        SendDlgItemMessage(IDC_NUMBERS_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+        SendDlgItemMessage(IDC_NUMBERS_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b"));
+        return CDialog::OnInitDialog();
+    }
+
+    double m_value = 1.5;
+    int m_count = 7;
+    int m_side = 1;
+    int m_choice = 1;
+    CString m_text = "vorher";
+};
+
+TEST(Dialog, DataExchangeShowsMembersAndTakesThemBackOnOK)
+{
+    NumbersDialog dialog;
+    const INT_PTR result =
+        RunScripted([&] { return dialog.DoModal(); },
+                    [&] {
+                        Window dlg = harness::WaitForDialog(IDC_NUMBERS_DOUBLE);
+                        EXPECT_EQ("1.5", dlg.Control(IDC_NUMBERS_DOUBLE).Text());
+                        EXPECT_EQ("7", dlg.Control(IDC_NUMBERS_INT).Text());
+                        EXPECT_EQ(BST_CHECKED, dlg.Control(IDC_NUMBERS_RADIO2).Checked());
+                        EXPECT_EQ(1, dlg.Control(IDC_NUMBERS_COMBO).Selection());
+                        dlg.Control(IDC_NUMBERS_DOUBLE).Type(" -2.25e1 ");
+                        dlg.Control(IDC_NUMBERS_INT).Type("-12");
+                        dlg.Control(IDC_NUMBERS_RADIO1).Click();
+                        dlg.Control(IDC_NUMBERS_COMBO).SelectRow(0);
+                        dlg.Control(IDC_NUMBERS_TEXT).Type("nachher");
+                        dlg.Control(IDOK).Click();
+                    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(-22.5, dialog.m_value);
+    EXPECT_EQ(-12, dialog.m_count);
+    EXPECT_EQ(0, dialog.m_side);
+    EXPECT_EQ(0, dialog.m_choice);
+    EXPECT_STREQ("nachher", dialog.m_text);
+}
+
+TEST(Dialog, TextThatIsNoNumberShowsAMessageFocusesTheFieldAndKeepsTheDialogOpen)
+{
+    NumbersDialog dialog;
+    const INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                       [&] {
+                                           Window dlg = harness::WaitForDialog(IDC_NUMBERS_DOUBLE);
+                                           Window field = dlg.Control(IDC_NUMBERS_DOUBLE);
+                                           field.Type("12abc");
+                                           dlg.Control(IDOK).Click();
+                                           harness::MessageBoxInfo box =
+                                               harness::WaitForMessageBox();
+                                           EXPECT_EQ("Please enter a number.", box.text);
+                                           box.Answer(IDOK);
+                                           EXPECT_TRUE(dlg.Exists());
+                                           EXPECT_TRUE(field.HasFocus());
+                                           field.Type("3");
+                                           dlg.Control(IDC_NUMBERS_INT).Type("x");
+                                           dlg.Control(IDOK).Click();
+                                           harness::WaitForMessageBox().Answer(IDOK);
+                                           EXPECT_TRUE(dlg.Control(IDC_NUMBERS_INT).HasFocus());
+                                           dlg.Control(IDCANCEL).Click();
+                                       });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(3.0, dialog.m_value); // taken before the integer field failed
+}
+
+// An edit control that handles its own EN_KILLFOCUS (reflected by the dialog).
+class CommittingEdit : public CEdit
+{
+  public:
+    int m_commits = 0;
+
+  protected:
+    afx_msg void OnKillFocus() { ++m_commits; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CommittingEdit, CEdit)
+ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocus)
+END_MESSAGE_MAP()
+
+class ReflectDialog : public CDialog
+{
+  public:
+    ReflectDialog() : CDialog(IDD_TEST_REFLECT) {}
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_REFLECT_EDIT, m_edit); }
+
+    CommittingEdit m_edit;
+    int m_parentKillFocus = 0;
+
+  protected:
+    afx_msg void OnEditKillFocus() { ++m_parentKillFocus; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ReflectDialog, CDialog)
+ON_EN_KILLFOCUS(IDC_REFLECT_EDIT, OnEditKillFocus)
+END_MESSAGE_MAP()
+
+TEST(Dialog, AControlHandlesItsOwnReflectedNotification)
+{
+    ReflectDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [&] {
+                    Window dlg = harness::WaitForDialog(IDC_REFLECT_EDIT);
+                    dlg.Control(IDC_REFLECT_EDIT).Focus();
+                    dlg.Control(IDC_REFLECT_OTHER).Focus();
+                    dlg.Control(IDC_REFLECT_EDIT).Focus();
+                    dlg.Control(IDC_REFLECT_OTHER).Key(VK_TAB); // leaves OTHER, not EDIT
+                    dlg.Control(IDOK).Click();
+                });
+    EXPECT_EQ(2, dialog.m_edit.m_commits);
+    EXPECT_EQ(0, dialog.m_parentKillFocus); // the control took it
+}
+
+class InnerDialog : public CDialog
+{
+  public:
+    explicit InnerDialog(CWnd* pParent) : CDialog(IDD_TEST_INNER, pParent) {}
+
+  protected:
+    afx_msg void OnAsk() { m_answer = MessageBox("Wirklich?", "Frage", MB_YESNO); }
+    DECLARE_MESSAGE_MAP()
+
+  public:
+    int m_answer = 0;
+};
+
+BEGIN_MESSAGE_MAP(InnerDialog, CDialog)
+ON_BN_CLICKED(IDC_INNER_ASK, OnAsk)
+END_MESSAGE_MAP()
+
+class OuterDialog : public CDialog
+{
+  public:
+    OuterDialog() : CDialog(IDD_TEST_OUTER) {}
+    INT_PTR m_innerResult = 0;
+    int m_innerAnswer = 0;
+
+  protected:
+    afx_msg void OnOpen()
+    {
+        InnerDialog inner(this);
+        m_innerResult = inner.DoModal();
+        m_innerAnswer = inner.m_answer;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(OuterDialog, CDialog)
+ON_BN_CLICKED(IDC_OUTER_OPEN, OnOpen)
+END_MESSAGE_MAP()
+
+TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
+{
+    OuterDialog outer;
+    const INT_PTR result = RunScripted(
+        [&] { return outer.DoModal(); },
+        [&] {
+            Window outerWindow = harness::WaitForDialog(IDC_OUTER_OPEN);
+            outerWindow.Control(IDC_OUTER_OPEN).Click();
+            Window inner = harness::WaitForDialog(IDC_INNER_ASK);
+            EXPECT_FALSE(outerWindow.IsEnabled()); // the owner is disabled during the run
+            inner.Control(IDC_INNER_ASK).Click();
+            harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ("Wirklich?", box.text);
+            EXPECT_EQ("Frage", box.caption);
+            EXPECT_FALSE(inner.IsEnabled());
+            box.Answer(IDYES);
+            EXPECT_TRUE(inner.IsEnabled());
+            inner.Control(IDOK).Key(VK_ESCAPE);
+            harness::WaitUntilGone(inner);
+            EXPECT_TRUE(outerWindow.IsEnabled());
+            EXPECT_TRUE(outerWindow.Control(IDC_OUTER_OPEN).HasFocus()); // focus came back
+            harness::Screenshot(outerWindow, "framework-outer");
+            outerWindow.Control(IDOK).Click();
+        });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(IDCANCEL, outer.m_innerResult);
+    EXPECT_EQ(IDYES, outer.m_innerAnswer);
+    EXPECT_TRUE(harness::RunScripted([] { return INT_PTR(0); },
+                                     [] { EXPECT_TRUE(harness::TopLevelWindows().empty()); }) == 0);
+}
+
+// The help command of a dialog goes to the application, with the dialog's help number.
+class HelpApp : public CWinApp
+{
+  public:
+    void WinHelp(DWORD_PTR dwData, UINT nCmd) override
+    {
+        m_data = dwData;
+        m_command = nCmd;
+    }
+    DWORD_PTR m_data = 0;
+    UINT m_command = 0;
+};
+
+TEST(Dialog, HelpCommandReachesTheApplicationWithTheDialogsHelpNumber)
+{
+    HelpApp app;
+    KeysDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [&] {
+                    Window dlg = harness::WaitForDialog(IDC_KEYS_EDIT);
+                    dlg.Control(IDC_KEYS_EDIT).Focus();
+                    ::PostMessageA(dlg.Handle(), WM_COMMAND, ID_HELP, 0);
+                    harness::Sync();
+                    dlg.Control(IDCANCEL).Click();
+                });
+    EXPECT_EQ(static_cast<DWORD_PTR>(HID_BASE_RESOURCE + IDD_TEST_KEYS), app.m_data);
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), app.m_command);
+}
+
+} // namespace

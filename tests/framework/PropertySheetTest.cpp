@@ -1,0 +1,157 @@
+// Property sheets and pages through real messages: activation, OK and Cancel of the sheet,
+// the sheet's buttons, a page created through its run-time class, and the same page run
+// as a dialog of its own from its second template.
+#include "FrameworkTestResources.h"
+
+#include "framework/CDataExchange.h"
+#include "framework/CPropertySheet.h"
+#include "tests/harness/Harness.h"
+
+#include <gtest/gtest.h>
+
+using harness::RunScripted;
+using harness::Window;
+
+namespace
+{
+
+class TestPage : public CPropertyPage
+{
+    DECLARE_DYNCREATE(TestPage)
+
+  public:
+    TestPage() : CPropertyPage(IDD_TEST_PAGE) {}
+    // A page that runs as a dialog of its own uses the second template.
+    explicit TestPage(bool standalone)
+        : CPropertyPage(standalone ? IDD_TEST_PAGE_STANDALONE : IDD_TEST_PAGE)
+    {
+    }
+
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PAGE_EDIT, m_value); }
+    BOOL OnSetActive() override
+    {
+        ++m_activations;
+        return CPropertyPage::OnSetActive();
+    }
+    void OnOK() override
+    {
+        ++m_oks;
+        CPropertyPage::OnOK();
+    }
+    void OnCancel() override
+    {
+        ++m_cancels;
+        CPropertyPage::OnCancel();
+    }
+
+    CString m_value = "Anfang";
+    int m_activations = 0;
+    int m_oks = 0;
+    int m_cancels = 0;
+};
+
+IMPLEMENT_DYNCREATE(TestPage, CPropertyPage)
+
+// Rearranges its buttons after the pages exist, as the module's sheets do.
+class TestSheet : public CPropertySheet
+{
+  public:
+    BOOL OnInitDialog() override
+    {
+        CPropertySheet::OnInitDialog();
+        m_pageExistedAtInit = GetActivePage() && GetActivePage()->m_hWnd != nullptr;
+        GetDlgItem(ID_APPLY_NOW)->ShowWindow(SW_HIDE);
+        GetDlgItem(IDHELP)->SetWindowText("Hilfe!");
+        SetWindowText("Testblatt");
+        return TRUE;
+    }
+    bool m_pageExistedAtInit = false;
+};
+
+TEST(Sheet, OKEndsTheSheetAfterThePageWasActivatedAndTookItsData)
+{
+    TestPage page;
+    TestSheet sheet;
+    sheet.AddPage(&page);
+    const INT_PTR result = RunScripted([&] { return sheet.DoModal(); },
+                                       [&] {
+                                           Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
+                                           EXPECT_EQ("Testblatt", dlg.Text());
+                                           EXPECT_EQ("Anfang", dlg.Control(IDC_PAGE_EDIT).Text());
+                                           EXPECT_FALSE(dlg.Control(ID_APPLY_NOW).IsVisible());
+                                           EXPECT_EQ("Hilfe!", dlg.Control(IDHELP).Text());
+                                           harness::Screenshot(dlg, "framework-sheet");
+                                           dlg.Control(IDC_PAGE_EDIT).Type("Neu");
+                                           dlg.Control(IDOK).Click();
+                                       });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(sheet.m_pageExistedAtInit);
+    EXPECT_EQ(1, page.m_activations);
+    EXPECT_EQ(1, page.m_oks);
+    EXPECT_EQ(0, page.m_cancels);
+    EXPECT_STREQ("Neu", page.m_value);
+    EXPECT_EQ(nullptr, page.m_hWnd);
+}
+
+TEST(Sheet, CancelAndTheCloseBoxEndTheSheetWithoutOK)
+{
+    for (bool closeBox : {false, true}) {
+        TestPage page;
+        TestSheet sheet;
+        sheet.AddPage(&page);
+        const INT_PTR result = RunScripted([&] { return sheet.DoModal(); },
+                                           [&] {
+                                               Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
+                                               dlg.Control(IDC_PAGE_EDIT).Type("verworfen");
+                                               if (closeBox)
+                                                   dlg.Close();
+                                               else
+                                                   dlg.Control(IDCANCEL).Click();
+                                           });
+        EXPECT_EQ(IDCANCEL, result) << closeBox;
+        EXPECT_EQ(0, page.m_oks);
+        EXPECT_EQ(1, page.m_cancels);
+        EXPECT_STREQ("Anfang", page.m_value);
+    }
+}
+
+TEST(Sheet, APageCreatedThroughItsRunTimeClassWorksInASheet)
+{
+    CRuntimeClass* pClass = RUNTIME_CLASS(TestPage);
+    EXPECT_STREQ("TestPage", pClass->m_lpszClassName);
+    CObject* pObject = pClass->CreateObject();
+    ASSERT_NE(nullptr, pObject);
+    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
+    EXPECT_FALSE(pObject->IsKindOf(RUNTIME_CLASS(CPropertySheet)));
+    EXPECT_EQ(pClass, pObject->GetRuntimeClass());
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CDialog)->CreateObject()); // not dynamically creatable
+
+    auto* page = static_cast<CPropertyPage*>(pObject);
+    CPropertySheet sheet("Dynamisch");
+    sheet.AddPage(page);
+    const INT_PTR result = RunScripted(
+        [&] { return sheet.DoModal(); },
+        [&] { harness::WaitForDialog(IDC_PAGE_EDIT).Control(IDC_PAGE_EDIT).Key(VK_RETURN); });
+    EXPECT_EQ(IDOK, result); // Enter in the page's field is the sheet's OK
+    EXPECT_EQ(1, static_cast<TestPage*>(page)->m_oks);
+    delete pObject;
+}
+
+TEST(Sheet, ThePageRunsAsADialogOfItsOwnFromItsSecondTemplate)
+{
+    for (int button : {IDOK, IDCANCEL}) {
+        TestPage page(true);
+        const INT_PTR result = RunScripted([&] { return page.DoModal(); },
+                                           [&] {
+                                               Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
+                                               EXPECT_EQ("Seite allein", dlg.Text());
+                                               dlg.Control(IDC_PAGE_EDIT).Type("allein");
+                                               dlg.Control(button).Click();
+                                           });
+        EXPECT_EQ(button, result);
+        EXPECT_EQ(button == IDOK ? 1 : 0, page.m_oks);
+        EXPECT_STREQ(button == IDOK ? "allein" : "Anfang", page.m_value);
+    }
+}
+
+} // namespace

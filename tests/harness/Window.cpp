@@ -1,0 +1,414 @@
+// Reading and driving one window; everything runs on the user-interface thread.
+#include "tests/harness/HarnessState.h"
+
+#include "framework/CCheckListBox.h"
+
+#include <commctrl.h>
+
+namespace harness
+{
+namespace
+{
+std::string TextOf(HWND hWnd)
+{
+    const int length = ::GetWindowTextLengthA(hWnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(hWnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+std::string ClassOf(HWND hWnd)
+{
+    char name[64] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
+struct FindChild {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindChildProc(HWND hWnd, LPARAM lParam)
+{
+    auto* find = reinterpret_cast<FindChild*>(lParam);
+    if (::GetDlgCtrlID(hWnd) == find->id) {
+        find->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+template <typename T> T Ui(const std::function<T()>& fn)
+{
+    T result{};
+    OnUi([&] { result = fn(); });
+    return result;
+}
+
+LPARAM PointParam(POINT p)
+{
+    return MAKELPARAM(p.x, p.y);
+}
+
+// The centre of a list box row (or of its check box), scrolled into view.
+POINT ListBoxRowPoint(HWND hWnd, int row, bool checkBox)
+{
+    if (row < 0 || row >= static_cast<int>(::SendMessageA(hWnd, LB_GETCOUNT, 0, 0)))
+        Fail("list box " + std::to_string(::GetDlgCtrlID(hWnd)) + " has no row " +
+             std::to_string(row));
+    ::SendMessageA(hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    RECT r = {};
+    ::SendMessageA(hWnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    const int height = r.bottom - r.top;
+    const int x =
+        checkBox ? r.left + height / 2 : r.left + height + (r.right - r.left - height) / 2;
+    return POINT{x, r.top + height / 2};
+}
+
+POINT ListViewRowPoint(HWND hWnd, int row)
+{
+    ::SendMessageA(hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT r = {};
+    r.left = LVIR_LABEL;
+    if (!::SendMessageA(hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&r)))
+        Fail("list control " + std::to_string(::GetDlgCtrlID(hWnd)) + " has no row " +
+             std::to_string(row));
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+HTREEITEM TreeNext(HWND hWnd, HTREEITEM item, UINT code)
+{
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessageA(hWnd, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+TreeItem ReadTreeItem(HWND hWnd, HTREEITEM handle, int level)
+{
+    char buffer[1024] = "";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_HANDLE;
+    item.hItem = handle;
+    item.stateMask = TVIS_EXPANDED | TVIS_SELECTED;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    ::SendMessageA(hWnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return TreeItem{buffer, level, (item.state & TVIS_EXPANDED) != 0,
+                    (item.state & TVIS_SELECTED) != 0, item.cChildren != 0};
+}
+
+// The items below parent in display order (children after their item), collapsed or not.
+void AddTreeItems(HWND hWnd, HTREEITEM parent, int level, std::vector<TreeItem>& items)
+{
+    const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
+    for (HTREEITEM item = TreeNext(hWnd, parent == TVI_ROOT ? nullptr : parent, first); item;
+         item = TreeNext(hWnd, item, TVGN_NEXT)) {
+        items.push_back(ReadTreeItem(hWnd, item, level));
+        AddTreeItems(hWnd, item, level + 1, items);
+    }
+}
+
+HTREEITEM FindTreeItem(HWND hWnd, HTREEITEM parent, const std::string& text)
+{
+    const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
+    for (HTREEITEM item = TreeNext(hWnd, parent == TVI_ROOT ? nullptr : parent, first); item;
+         item = TreeNext(hWnd, item, TVGN_NEXT)) {
+        if (ReadTreeItem(hWnd, item, 0).text == text)
+            return item;
+        if (HTREEITEM found = FindTreeItem(hWnd, item, text))
+            return found;
+    }
+    return nullptr;
+}
+
+void PostClick(HWND hWnd, POINT p, bool twice)
+{
+    ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p));
+    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, PointParam(p));
+    if (twice) {
+        ::PostMessageA(hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(p));
+        ::PostMessageA(hWnd, WM_LBUTTONUP, 0, PointParam(p));
+    }
+}
+
+// Sets the key state of the user-interface thread as a real key press would.
+void SetKeys(std::initializer_list<UINT> keys, bool down)
+{
+    BYTE state[256];
+    ::GetKeyboardState(state);
+    for (UINT vk : keys)
+        state[vk] = down ? 0x80 : 0;
+    ::SetKeyboardState(state);
+}
+
+void PostKey(HWND hWnd, UINT vk, bool ctrl)
+{
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(vk, 0)) << 16;
+    if (ctrl)
+        OnUi([] { SetKeys({VK_CONTROL, VK_LCONTROL}, true); });
+    OnUi([vk] { SetKeys({vk}, true); });
+    ::PostMessageA(hWnd, WM_KEYDOWN, vk, scan | 1);
+    Sync();
+    OnUi([vk] { SetKeys({vk}, false); });
+    ::PostMessageA(hWnd, WM_KEYUP, vk, scan | 1 | (3u << 30));
+    Sync();
+    if (ctrl)
+        OnUi([] { SetKeys({VK_CONTROL, VK_LCONTROL}, false); });
+}
+} // namespace
+
+bool Window::Exists() const
+{
+    return m_hWnd && ::IsWindow(m_hWnd);
+}
+
+bool Window::HasControl(int id) const
+{
+    return Ui<bool>([&] {
+        FindChild find = {id, nullptr};
+        ::EnumChildWindows(m_hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&find));
+        return find.found != nullptr;
+    });
+}
+
+Window Window::Control(int id) const
+{
+    HWND found = Ui<HWND>([&] {
+        FindChild find = {id, nullptr};
+        ::EnumChildWindows(m_hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&find));
+        return find.found;
+    });
+    if (!found)
+        Fail("no control " + std::to_string(id) + " in window \"" + Text() + "\"");
+    return Window(found);
+}
+
+std::string Window::Text() const
+{
+    return Ui<std::string>([&] { return TextOf(m_hWnd); });
+}
+
+std::string Window::ClassName() const
+{
+    return Ui<std::string>([&] { return ClassOf(m_hWnd); });
+}
+
+bool Window::IsEnabled() const
+{
+    return Ui<bool>([&] { return ::IsWindowEnabled(m_hWnd) != FALSE; });
+}
+
+bool Window::IsVisible() const
+{
+    return Ui<bool>([&] { return ::IsWindowVisible(m_hWnd) != FALSE; });
+}
+
+int Window::Checked() const
+{
+    return Ui<int>([&] { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); });
+}
+
+RECT Window::Rect() const
+{
+    return Ui<RECT>([&] {
+        RECT r = {};
+        ::GetWindowRect(m_hWnd, &r);
+        return r;
+    });
+}
+
+bool Window::HasFocus() const
+{
+    return Ui<bool>([&] { return ::GetFocus() == m_hWnd; });
+}
+
+void Window::Click() const
+{
+    if (!IsEnabled() || !IsVisible())
+        Fail("button " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " \"" + Text() +
+             "\" cannot be clicked: disabled or hidden");
+    ::PostMessageA(m_hWnd, BM_CLICK, 0, 0);
+    Sync();
+}
+
+void Window::Close() const
+{
+    ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Sync();
+}
+
+void Window::Focus() const
+{
+    OnUi([&] { ::SetFocus(m_hWnd); });
+}
+
+void Window::Type(const std::string& text) const
+{
+    OnUi([&] {
+        ::SetFocus(m_hWnd);
+        ::SendMessageA(m_hWnd, EM_SETSEL, 0, -1);
+    });
+    for (unsigned char c : text)
+        ::PostMessageA(m_hWnd, WM_CHAR, c, 1);
+    Sync();
+}
+
+void Window::Key(UINT vk, bool ctrl) const
+{
+    PostKey(m_hWnd, vk, ctrl);
+}
+
+int Window::RowCount() const
+{
+    const std::string cls = ClassName();
+    return Ui<int>([&] {
+        if (cls == WC_LISTVIEWA)
+            return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+        return static_cast<int>(
+            ::SendMessageA(m_hWnd, cls == "ComboBox" ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    });
+}
+
+int Window::Selection() const
+{
+    const std::string cls = ClassName();
+    return Ui<int>([&] {
+        if (cls == WC_LISTVIEWA)
+            return static_cast<int>(
+                ::SendMessageA(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        return static_cast<int>(
+            ::SendMessageA(m_hWnd, cls == "ComboBox" ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+    });
+}
+
+std::vector<int> Window::SelectedRows() const
+{
+    const std::string cls = ClassName();
+    const int count = RowCount();
+    return Ui<std::vector<int>>([&] {
+        std::vector<int> rows;
+        for (int row = 0; row < count; ++row) {
+            const bool selected =
+                cls == WC_LISTVIEWA
+                    ? ::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
+                                     LVIS_SELECTED) != 0
+                    : ::SendMessageA(m_hWnd, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0;
+            if (selected)
+                rows.push_back(row);
+        }
+        return rows;
+    });
+}
+
+std::string Window::RowText(int row, int column) const
+{
+    const std::string cls = ClassName();
+    return Ui<std::string>([&] {
+        if (cls == WC_LISTVIEWA) {
+            char buffer[1024] = "";
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = buffer;
+            item.cchTextMax = sizeof buffer;
+            ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(&item));
+            return std::string(buffer);
+        }
+        const bool combo = cls == "ComboBox";
+        const LRESULT length = ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
+                                              static_cast<WPARAM>(row), 0);
+        if (length < 0)
+            Fail(cls + " " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no row " +
+                 std::to_string(row));
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(length));
+        return text;
+    });
+}
+
+void Window::SelectRow(int row) const
+{
+    const std::string cls = ClassName();
+    if (row < 0 || row >= RowCount())
+        Fail(cls + " " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no row " +
+             std::to_string(row));
+    if (cls == "ComboBox") {
+        OnUi([&] {
+            ::SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+            const int id = ::GetDlgCtrlID(m_hWnd);
+            ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(m_hWnd));
+        });
+    } else if (cls == WC_LISTVIEWA) {
+        OnUi([&] {
+            LVITEMA item = {};
+            item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(&item));
+            item.state = LVIS_SELECTED | LVIS_FOCUSED;
+            ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(&item));
+            ::SendMessageA(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        });
+    } else {
+        const POINT p = Ui<POINT>([&] { return ListBoxRowPoint(m_hWnd, row, false); });
+        PostClick(m_hWnd, p, false);
+    }
+    Sync();
+}
+
+void Window::DoubleClickRow(int row) const
+{
+    const std::string cls = ClassName();
+    const POINT p = Ui<POINT>([&] {
+        return cls == WC_LISTVIEWA ? ListViewRowPoint(m_hWnd, row)
+                                   : ListBoxRowPoint(m_hWnd, row, false);
+    });
+    PostClick(m_hWnd, p, true);
+    Sync();
+}
+
+void Window::ClickCheck(int row) const
+{
+    const POINT p = Ui<POINT>([&] { return ListBoxRowPoint(m_hWnd, row, true); });
+    PostClick(m_hWnd, p, false);
+    Sync();
+}
+
+int Window::RowChecked(int row) const
+{
+    // The checks live in the framework object of the list box (of whichever module).
+    return Ui<int>([&] {
+        auto* list = static_cast<CCheckListBox*>(CWnd::FromHandleAnyModule(m_hWnd));
+        if (!list)
+            Fail("control " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " is no check list box");
+        return list->GetCheck(row);
+    });
+}
+
+std::vector<TreeItem> Window::TreeItems() const
+{
+    return Ui<std::vector<TreeItem>>([&] {
+        std::vector<TreeItem> items;
+        AddTreeItems(m_hWnd, TVI_ROOT, 0, items);
+        return items;
+    });
+}
+
+void Window::SelectTreeItem(const std::string& text) const
+{
+    OnUi([&] {
+        HTREEITEM item = FindTreeItem(m_hWnd, TVI_ROOT, text);
+        if (!item)
+            Fail("tree " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no item \"" + text +
+                 "\"");
+        ::SendMessageA(m_hWnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    });
+    Sync();
+}
+
+} // namespace harness

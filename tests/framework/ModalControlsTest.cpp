@@ -120,4 +120,22 @@ TEST(ModalControls, UserSelectionsAndChecksReachTheDialog)
     EXPECT_EQ(dialog.m_nComboSelChanges, 1);
 }
 
+// The controls in a defined state, for a look at their drawing (a PNG under Xvfb).
+TEST(ModalControls, Screenshot)
+{
+    ModalControlsDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [&] {
+                    Window dlg = harness::WaitForDialog(IDC_TEST_CHECKLIST);
+                    Window checks = dlg.Control(IDC_TEST_CHECKLIST);
+                    checks.ClickCheck(0);
+                    checks.ClickCheck(2);
+                    checks.SelectRow(1);
+                    dlg.Control(IDC_TEST_LISTCTRL).SelectRow(1);
+                    dlg.Control(IDC_TEST_TREE).SelectTreeItem("A");
+                    harness::Screenshot(dlg, "framework_controls");
+                    dlg.Control(IDOK).Click();
+                });
+}
+
 } // namespace

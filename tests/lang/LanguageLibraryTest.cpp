@@ -65,7 +65,7 @@ std::vector<unsigned char> resourceBytes(HMODULE module, int id, LPCSTR type)
 
 std::optional<DialogTemplate> loadTemplate(HMODULE module, int id)
 {
-    const std::vector<unsigned char> bytes = resourceBytes(module, id, MAKEINTRESOURCEA(5));
+    const std::vector<unsigned char> bytes = resourceBytes(module, id, RT_DIALOG);
     if (bytes.empty())
         return std::nullopt;
     return kvtest::parseDialogTemplate(bytes.data(), bytes.size());

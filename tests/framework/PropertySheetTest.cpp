@@ -80,7 +80,6 @@ TEST(Sheet, OKEndsTheSheetAfterThePageWasActivatedAndTookItsData)
                                            EXPECT_EQ("Anfang", dlg.Control(IDC_PAGE_EDIT).Text());
                                            EXPECT_FALSE(dlg.Control(ID_APPLY_NOW).IsVisible());
                                            EXPECT_EQ("Hilfe!", dlg.Control(IDHELP).Text());
-                                           harness::Screenshot(dlg, "framework-sheet");
                                            dlg.Control(IDC_PAGE_EDIT).Type("Neu");
                                            dlg.Control(IDOK).Click();
                                        });

@@ -123,7 +123,7 @@ std::vector<Window> TopLevelWindows();
 // failure is reported to GoogleTest as a failure of the calling test.
 INT_PTR RunScripted(const std::function<INT_PTR()>& run, const std::function<void()>& script);
 
-// Saves the window's pixels as <name>.png in the folder named by the environment variable
+// Saves the client area's pixels as <name>.png in the folder named by the environment variable
 // KV_SCREENSHOTS (set by scripts/screenshots); does nothing when it is not set.
 void Screenshot(const Window& window, const std::string& name);
 // Writes 32-bit BGRA rows (top-down) as an RGB PNG; false when the file cannot be written.

@@ -1,5 +1,5 @@
-// Window pixels to PNG: copied from the window's DC after it painted (under Xvfb with
-// Wine's X11 driver; the null driver has no pixels) and written without compression.
+// Window pixels to PNG: the client area copied from the window's DC after it painted (under Xvfb
+// with Wine's X11 driver; the null driver has no pixels) and written without compression.
 #include "tests/harness/HarnessState.h"
 
 #include <cstdio>
@@ -110,11 +110,12 @@ void Screenshot(const Window& window, const std::string& name)
         HWND hWnd = window.Handle();
         ::RedrawWindow(hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // The client area: without a window manager under Xvfb the frame stays black.
         RECT r = {};
-        ::GetWindowRect(hWnd, &r);
-        width = r.right - r.left;
-        height = r.bottom - r.top;
-        HDC windowDc = ::GetWindowDC(hWnd);
+        ::GetClientRect(hWnd, &r);
+        width = r.right;
+        height = r.bottom;
+        HDC windowDc = ::GetDC(hWnd);
         HDC memoryDc = ::CreateCompatibleDC(windowDc);
         HBITMAP bitmap = ::CreateCompatibleBitmap(windowDc, width, height);
         HGDIOBJ old = ::SelectObject(memoryDc, bitmap);

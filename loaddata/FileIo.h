@@ -5,6 +5,7 @@
 #include "loaddata/FormatError.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,24 @@ FormatError readWholeFile(const std::string& path, std::vector<unsigned char>& b
 // then replaces the old file with it. On any failure the old file is left as it was and
 // the temporary file is removed: WriteFailed.
 FormatError saveAtomically(const std::string& path, const std::vector<unsigned char>& bytes);
+
+// Reads a whole file and decodes it with decode(bytes, data, formatVersion).
+template <class Data, class Decode>
+FormatError readDecoded(const std::string& path, Data& data, uint32_t* formatVersion, Decode decode)
+{
+    std::vector<unsigned char> file;
+    const FormatError error = readWholeFile(path, file);
+    return error != FormatError::None ? error : decode(file, data, formatVersion);
+}
+
+// Encodes the data with encode(data, bytes) and saves the bytes atomically.
+template <class Data, class Encode>
+FormatError saveEncoded(const std::string& path, const Data& data, Encode encode)
+{
+    std::vector<unsigned char> file;
+    const FormatError error = encode(data, file);
+    return error != FormatError::None ? error : saveAtomically(path, file);
+}
 
 // Test hook: makes every following save fail at the given point, as a full disk or a crash
 // would, until it is set back to None.

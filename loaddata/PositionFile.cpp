@@ -162,20 +162,12 @@ FormatError decodePositionFile(const std::vector<unsigned char>& file, PositionL
 FormatError readPositionFile(const std::string& path, PositionLoadData& data,
                              uint32_t* formatVersion)
 {
-    std::vector<unsigned char> file;
-    const FormatError error = readWholeFile(path, file);
-    if (error != FormatError::None)
-        return error;
-    return decodePositionFile(file, data, formatVersion);
+    return readDecoded(path, data, formatVersion, decodePositionFile);
 }
 
 FormatError writePositionFile(const std::string& path, const PositionLoadData& data)
 {
-    std::vector<unsigned char> file;
-    const FormatError error = encodePositionFile(data, file);
-    if (error != FormatError::None)
-        return error;
-    return saveAtomically(path, file);
+    return saveEncoded(path, data, encodePositionFile);
 }
 
 } // namespace loaddata

@@ -178,20 +178,12 @@ FormatError decodeTransferFile(const std::vector<unsigned char>& file, TransferD
 
 FormatError readTransferFile(const std::string& path, TransferData& data, uint32_t* formatVersion)
 {
-    std::vector<unsigned char> file;
-    const FormatError error = readWholeFile(path, file);
-    if (error != FormatError::None)
-        return error;
-    return decodeTransferFile(file, data, formatVersion);
+    return readDecoded(path, data, formatVersion, decodeTransferFile);
 }
 
 FormatError writeTransferFile(const std::string& path, const TransferData& data)
 {
-    std::vector<unsigned char> file;
-    const FormatError error = encodeTransferFile(data, file);
-    if (error != FormatError::None)
-        return error;
-    return saveAtomically(path, file);
+    return saveEncoded(path, data, encodeTransferFile);
 }
 
 } // namespace loaddata

@@ -386,6 +386,7 @@ TEST_F(Controls, ToolBarButtonsAndToolTipText)
     CPoint onScreen = centre;
     bar.ClientToScreen(&onScreen);
     ::SetActiveWindow(dialog.m_hWnd);
+    SendMessageA(bar.GetToolTips(), TTM_SETDELAYTIME, TTDT_INITIAL, 10);
     ::SetCursorPos(onScreen.x, onScreen.y); // the tooltip checks the cursor before it shows
     SendMessageA(bar.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
     ASSERT_TRUE(dialog.PumpUntil([&] { return !dialog.m_toolTipIds.empty(); }));

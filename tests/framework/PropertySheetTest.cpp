@@ -154,3 +154,45 @@ TEST(Sheet, ThePageRunsAsADialogOfItsOwnFromItsSecondTemplate)
 }
 
 } // namespace
+
+#include "ModulePage.h"
+
+namespace
+{
+
+TEST(Sheet, APageOfAnotherModuleWorksInThisModulesSheet)
+{
+    HMODULE dll = ::LoadLibraryA("framework_testpage.dll");
+    ASSERT_NE(nullptr, dll);
+    auto create = reinterpret_cast<CreateModulePageFn>(::GetProcAddress(dll, "CreateModulePage"));
+    auto counts =
+        reinterpret_cast<GetModulePageCountsFn>(::GetProcAddress(dll, "GetModulePageCounts"));
+    ASSERT_TRUE(create && counts);
+    CPropertyPage* page = create();
+    ASSERT_NE(nullptr, page);
+    {
+        CPropertySheet sheet("Fremde Seite");
+        sheet.AddPage(page);
+        const INT_PTR result = RunScripted([&] { return sheet.DoModal(); },
+                                           [&] {
+                                               Window dlg =
+                                                   harness::WaitForDialog(IDC_MODULE_PAGE_EDIT);
+                                               Window edit = dlg.Control(IDC_MODULE_PAGE_EDIT);
+                                               EXPECT_EQ("aus der DLL", edit.Text());
+                                               edit.Key(VK_F5); // to the page's PreTranslateMessage
+                                               edit.Type("xy");
+                                               dlg.Control(IDOK).Click();
+                                           });
+        EXPECT_EQ(IDOK, result);
+    }
+    ModulePageCounts seen;
+    counts(&seen);
+    EXPECT_EQ(1, seen.activations);
+    EXPECT_EQ(1, seen.keys);
+    EXPECT_EQ(1, seen.oks);
+    EXPECT_EQ(2, seen.textLength); // the page took the field's text
+    delete page;
+    ::FreeLibrary(dll);
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 // and the program name file say about it.
 #include "model/LoadDataInterface.h"
 
+#include "loaddata/CallResult.h"
 #include "loaddata/PlanFile.h"
 #include "loaddata/ProgramNameFile.h"
 #include "loaddata/ProjectLookup.h"
@@ -125,15 +126,14 @@ int Get_Project_Name(const char* file, char* out)
                : 0;
 }
 
-// (S): 0 = done; 1 = an argument is missing or too long; 2 = the file is no position's.
+// (S): a missing or too long argument, or a file that is no position's, is a bad argument.
 int ChangeExtension(const char* file, char* outPath)
 {
-    if (!isPath(file) || outPath == nullptr)
-        return 1;
     std::string transferFile;
-    if (!transferFileOf(file, transferFile))
-        return 2;
-    return copyToBuffer(transferFile, outPath, kPathSize) ? 0 : 1;
+    if (!isPath(file) || !transferFileOf(file, transferFile) ||
+        !copyToBuffer(transferFile, outPath, kPathSize))
+        return ResultBadArgument;
+    return ResultOk;
 }
 
 } // extern "C"

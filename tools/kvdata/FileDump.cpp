@@ -51,22 +51,17 @@ bool dumpIni(const std::string& path, DumpWriter& out)
 {
     if (!loaddata::fileStamp(path).exists)
         return false;
-    out.beginArray("sections");
+    out.beginObject("sections");
     for (const std::string& section : profileList(nullptr, path)) {
-        out.beginObject();
-        out.field("section", section);
-        out.beginArray("keys");
+        out.beginObject(section);
         for (const std::string& entry : profileList(section.c_str(), path)) {
             const std::size_t equals = entry.find('=');
-            out.beginObject();
-            out.field("key", entry.substr(0, equals));
-            out.field("value", equals == std::string::npos ? "" : entry.substr(equals + 1));
-            out.endObject();
+            out.field(entry.substr(0, equals),
+                      equals == std::string::npos ? "" : entry.substr(equals + 1));
         }
-        out.endArray();
         out.endObject();
     }
-    out.endArray();
+    out.endObject();
     return true;
 }
 

@@ -118,8 +118,8 @@ TEST(NameCalls, ChangeExtensionGivesTheTransferFile)
     EXPECT_STREQ("C:\\p\\dWA0004.016", out);
     EXPECT_EQ(ChangeExtension("C:\\p\\kv000101.016", out), 0);
     EXPECT_STREQ("C:\\p\\kv000101.016", out);
-    EXPECT_EQ(ChangeExtension("C:\\p.d\\plann", out), 2);
-    EXPECT_EQ(ChangeExtension("C:\\p\\x.txt", out), 2);
+    EXPECT_EQ(ChangeExtension("C:\\p.d\\plann", out), 1);
+    EXPECT_EQ(ChangeExtension("C:\\p\\x.txt", out), 1);
     EXPECT_EQ(ChangeExtension(nullptr, out), 1);
     EXPECT_EQ(ChangeExtension("C:\\p\\dWA0004.017", nullptr), 1);
     EXPECT_EQ(ChangeExtension((std::string(270, 'a') + ".017").c_str(), out), 1);

@@ -139,6 +139,8 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     char path[264] = "C:\\Projekt\\d010001.017";
     int number = 1, rows = 1, one = 1;
     EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // no header yet
+    std::string longPath(260, 'p');                // longer than any reader's buffer allows
+    EXPECT_NE(InitBindHeader(&longPath[0], 0, &number, &rows), 0);
     ASSERT_EQ(InitBindHeader(path, 0, &number, &rows), 0);
     EXPECT_NE(InitBindHeader(path, 0, &number, &rows), 0); // only one header announced
     EXPECT_NE(LoadBindSerializeData(0), 0);                // its row is missing

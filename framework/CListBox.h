@@ -33,11 +33,6 @@ class CListBox : public CWnd
     {
         return static_cast<int>(SendMessage(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect)));
     }
-    int GetItemHeight(int index) const { return Send(LB_GETITEMHEIGHT, index); }
-    int SetItemHeight(int index, UINT height)
-    {
-        return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, index, MAKELPARAM(height, 0)));
-    }
 
   private:
     int Send(UINT message, WPARAM wParam = 0, LPCSTR text = nullptr) const

@@ -54,8 +54,4 @@ class CListCtrl : public CWnd
     {
         return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, exStyle));
     }
-    BOOL EnsureVisible(int item, BOOL partialOk)
-    {
-        return SendMessage(LVM_ENSUREVISIBLE, item, partialOk) != 0;
-    }
 };

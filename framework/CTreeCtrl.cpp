@@ -29,15 +29,6 @@ CString CTreeCtrl::GetItemText(HTREEITEM item) const
     });
 }
 
-BOOL CTreeCtrl::SetItemText(HTREEITEM item, LPCSTR text)
-{
-    TVITEMA tvi = {};
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = item;
-    tvi.pszText = const_cast<LPSTR>(text ? text : "");
-    return SetItem(&tvi);
-}
-
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM item) const
 {
     TVITEMA tvi = {};

@@ -18,12 +18,10 @@ class CTreeCtrl : public CWnd
         return reinterpret_cast<HTREEITEM>(
             SendMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(insert)));
     }
-    BOOL DeleteItem(HTREEITEM item) { return SendItem(TVM_DELETEITEM, 0, item) != 0; }
     BOOL DeleteAllItems() { return SendItem(TVM_DELETEITEM, 0, TVI_ROOT) != 0; }
     UINT GetCount() const { return static_cast<UINT>(SendMessage(TVM_GETCOUNT)); }
 
     CString GetItemText(HTREEITEM item) const;
-    BOOL SetItemText(HTREEITEM item, LPCSTR text);
     DWORD_PTR GetItemData(HTREEITEM item) const;
     BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
     UINT GetItemState(HTREEITEM item, UINT mask) const
@@ -34,12 +32,10 @@ class CTreeCtrl : public CWnd
     BOOL ItemHasChildren(HTREEITEM item) const { return GetChildItem(item) != nullptr; }
     // code: TVE_EXPAND, TVE_COLLAPSE or TVE_TOGGLE.
     BOOL Expand(HTREEITEM item, UINT code) { return SendItem(TVM_EXPAND, code, item) != 0; }
-    BOOL EnsureVisible(HTREEITEM item) { return SendItem(TVM_ENSUREVISIBLE, 0, item) != 0; }
 
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     HTREEITEM GetChildItem(HTREEITEM item) const { return GetNextItem(item, TVGN_CHILD); }
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
-    HTREEITEM GetParentItem(HTREEITEM item) const { return GetNextItem(item, TVGN_PARENT); }
     HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
     HTREEITEM GetNextItem(HTREEITEM item, UINT code) const
     {

@@ -62,6 +62,38 @@ bool ParseDouble(const char* text, double& value)
                   MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }
+CString IntText(int value)
+{
+    CString text;
+    text.Format("%d", value);
+    return text;
+}
+
+CString DoubleText(double value)
+{
+    CString text;
+    text.Format("%.*g", DBL_DIG, value);
+    return text;
+}
+
+// A number in an edit field: shown as text, or parsed back; text that does not parse shows
+// the message nIDPrompt (or the fallback text) and fails the exchange.
+template <typename T>
+void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, CString (*toText)(T),
+                    bool (*parse)(const char*, T&), UINT nIDPrompt, LPCSTR fallback)
+{
+    HWND hWnd = pDX->PrepareEditCtrl(nIDC);
+    if (!hWnd)
+        return;
+    if (!pDX->m_bSaveAndValidate) {
+        ::SetWindowTextA(hWnd, toText(value));
+        return;
+    }
+    CString text;
+    CWnd::FromHandle(hWnd)->GetWindowText(text);
+    if (!parse(text, value))
+        FailWithMessage(pDX, nIDPrompt, fallback);
+}
 } // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
@@ -107,34 +139,14 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
-    HWND hWnd = pDX->PrepareEditCtrl(nIDC);
-    if (!hWnd)
-        return;
-    CString text;
-    if (!pDX->m_bSaveAndValidate) {
-        text.Format("%d", value);
-        ::SetWindowTextA(hWnd, text);
-        return;
-    }
-    CWnd::FromHandle(hWnd)->GetWindowText(text);
-    if (!ParseInt(text, value))
-        FailWithMessage(pDX, AFX_IDP_PARSE_INT, "Please enter an integer.");
+    ExchangeNumber(pDX, nIDC, value, &IntText, &ParseInt, AFX_IDP_PARSE_INT,
+                   "Please enter an integer.");
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 {
-    HWND hWnd = pDX->PrepareEditCtrl(nIDC);
-    if (!hWnd)
-        return;
-    CString text;
-    if (!pDX->m_bSaveAndValidate) {
-        text.Format("%.*g", DBL_DIG, value);
-        ::SetWindowTextA(hWnd, text);
-        return;
-    }
-    CWnd::FromHandle(hWnd)->GetWindowText(text);
-    if (!ParseDouble(text, value))
-        FailWithMessage(pDX, AFX_IDP_PARSE_REAL, "Please enter a number.");
+    ExchangeNumber(pDX, nIDC, value, &DoubleText, &ParseDouble, AFX_IDP_PARSE_REAL,
+                   "Please enter a number.");
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)

@@ -3,6 +3,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CUserException.h"
 #include "framework/CWinApp.h"
+#include "framework/ModalLoop.h"
 #include "framework/ModuleState.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -50,27 +51,12 @@ BOOL CDialog::HandleInitDialog(HWND hWnd)
 
 INT_PTR CDialog::DoModal()
 {
-    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
-    HWND hOwner = hParent ? ::GetAncestor(hParent, GA_ROOT) : nullptr;
-    HWND hFocus = ::GetFocus();
-    const bool disableOwner = hOwner && ::IsWindowEnabled(hOwner);
-    if (disableOwner)
-        ::EnableWindow(hOwner, FALSE);
-
+    AfxModalRun run(m_pParentWnd);
     m_nModalResult = -1;
     m_bContinueModal = true;
-    const int result = CreateIndirect(hOwner) ? RunModalLoop() : -1;
+    const int result = CreateIndirect(run.Owner()) ? RunModalLoop() : -1;
     m_bContinueModal = false;
-
-    // Enable the owner before the dialog goes, so that activation returns to it.
-    if (disableOwner)
-        ::EnableWindow(hOwner, TRUE);
-    if (hOwner && m_hWnd && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hOwner);
-    DestroyWindow();
-    if (hFocus && ::IsWindow(hFocus))
-        ::SetFocus(hFocus);
-    AfxDeleteTempMap();
+    run.End(this);
     return result;
 }
 
@@ -133,12 +119,7 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
-    const UINT message = pMsg->message;
-    const bool input = (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-                       (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
-    if (!input || !m_hWnd || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
-        return FALSE;
-    return ::IsDialogMessageA(m_hWnd, pMsg);
+    return AfxIsInputFor(m_hWnd, pMsg) && ::IsDialogMessageA(m_hWnd, pMsg);
 }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode)

@@ -56,7 +56,3 @@ class CDialog : public CWnd
 
     DECLARE_MESSAGE_MAP()
 };
-
-// Passes a message to PreTranslateMessage of its target window and of each parent that has
-// an object (of any module), up to hWndStop; TRUE when one of them consumed it.
-BOOL AfxPreTranslateMessage(MSG* pMsg, HWND hWndStop);

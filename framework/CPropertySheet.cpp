@@ -1,5 +1,6 @@
 #include "framework/CPropertySheet.h"
 
+#include "framework/ModalLoop.h"
 #include "framework/ModuleState.h"
 
 #include <cstring>
@@ -55,19 +56,13 @@ INT_PTR CPropertySheet::DoModal()
 {
     if (m_pages.empty() || m_hWnd)
         return -1;
-    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
-    HWND hOwner = hParent ? ::GetAncestor(hParent, GA_ROOT) : nullptr;
-    HWND hFocus = ::GetFocus();
-    const bool disableOwner = hOwner && ::IsWindowEnabled(hOwner);
-    if (disableOwner)
-        ::EnableWindow(hOwner, FALSE);
-
+    AfxModalRun run(m_pParentWnd);
     std::vector<HPROPSHEETPAGE> handles;
     for (CPropertyPage* pPage : m_pages)
         handles.push_back(pPage->CreatePageHandle());
     m_psh.dwSize = sizeof m_psh;
     m_psh.dwFlags |= PSH_MODELESS | PSH_HASHELP;
-    m_psh.hwndParent = hOwner;
+    m_psh.hwndParent = run.Owner();
     m_psh.hInstance = AfxGetResourceHandle();
     m_psh.pszCaption = m_strCaption;
     m_psh.nPages = static_cast<UINT>(handles.size());
@@ -79,46 +74,25 @@ INT_PTR CPropertySheet::DoModal()
         ::PropertySheetA(&m_psh);
     }
     const int result = m_hWnd ? RunModalLoop() : -1;
-
-    if (disableOwner)
-        ::EnableWindow(hOwner, TRUE);
-    if (hOwner && m_hWnd && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hOwner);
-    DestroyWindow();
-    if (hFocus && ::IsWindow(hFocus))
-        ::SetFocus(hFocus);
-    AfxDeleteTempMap();
+    run.End(this);
     return result;
 }
 
 int CPropertySheet::RunModalLoop()
 {
     // The sheet has no current page any more once OK or Cancel closed it.
-    MSG msg;
     while (m_hWnd && SendMessage(PSM_GETCURRENTPAGEHWND)) {
         m_nLastCommand = 0;
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
+        if (!AfxPumpMessage(m_hWnd))
             return IDCANCEL;
-        }
-        if (!AfxPreTranslateMessage(&msg, m_hWnd)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
     }
     return m_nLastCommand == IDOK ? IDOK : IDCANCEL;
 }
 
 BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
-    const UINT message = pMsg->message;
-    const bool input = (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-                       (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
-    if (!input || !m_hWnd || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
-        return FALSE;
-    return static_cast<BOOL>(SendMessage(PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)));
+    return AfxIsInputFor(m_hWnd, pMsg) &&
+           SendMessage(PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg));
 }
 
 BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)

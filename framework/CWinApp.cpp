@@ -1,6 +1,7 @@
 #include "framework/CWinApp.h"
 
 #include "framework/CDialog.h"
+#include "framework/ModalLoop.h"
 #include "framework/ModuleState.h"
 
 #include <cstdlib>
@@ -55,12 +56,7 @@ CWinApp::~CWinApp()
 
 int CWinApp::Run()
 {
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!AfxPreTranslateMessage(&msg, nullptr)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+    while (AfxPumpMessage(nullptr)) {
     }
     return ExitInstance();
 }

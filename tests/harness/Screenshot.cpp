@@ -2,6 +2,8 @@
 // with Wine's X11 driver; the null driver has no pixels) and written without compression.
 #include "tests/harness/HarnessState.h"
 
+#include "loaddata/Crc32.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,24 +11,6 @@ namespace harness
 {
 namespace
 {
-uint32_t Crc32(const BYTE* data, size_t length, uint32_t crc = 0)
-{
-    static const auto table = [] {
-        std::vector<uint32_t> t(256);
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (size_t i = 0; i < length; ++i)
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
 void PutBigEndian(std::vector<BYTE>& out, uint32_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8)
@@ -39,7 +23,7 @@ void PutChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>&
     std::vector<BYTE> typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    PutBigEndian(out, Crc32(typed.data(), typed.size()));
+    PutBigEndian(out, loaddata::crc32(typed.data(), typed.size()));
 }
 
 // A zlib stream of stored (uncompressed) deflate blocks.

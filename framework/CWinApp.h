@@ -33,7 +33,6 @@ class CWinApp : public CCmdTarget
     LPCSTR m_pszHelpFilePath = nullptr;
     CWnd* m_pMainWnd = nullptr;
 
-  protected:
     // The help command: the topic of the dialog that has the focus, else the contents.
     afx_msg void OnHelp();
 

@@ -69,7 +69,9 @@ BOOL CWnd::Attach(HWND hWndNew)
         return FALSE;
     m_hWnd = hWndNew;
     PermanentMap()[hWndNew] = this;
-    ::SetPropA(hWndNew, kObjectProperty, this);
+    // A window that another module's object already owns (the host's) keeps that object.
+    if (!::GetPropA(hWndNew, kObjectProperty))
+        ::SetPropA(hWndNew, kObjectProperty, this);
     return TRUE;
 }
 

@@ -65,7 +65,8 @@ class Window
     // The close box (WM_SYSCOMMAND SC_CLOSE through the queue).
     void Close() const;
     void Focus() const;
-    // Focuses the field, selects its text and types the characters (WM_CHAR each).
+    // Focuses the field (of an editable combo box: its edit field), selects its text and
+    // types the characters (WM_CHAR each).
     void Type(const std::string& text) const;
     // A key press (down and up) to this window through the queue, optionally with Ctrl held.
     void Key(UINT vk, bool ctrl = false) const;

@@ -246,12 +246,19 @@ void Window::Focus() const
 
 void Window::Type(const std::string& text) const
 {
+    // An editable combo box takes text in its edit field.
+    HWND field = Ui<HWND>([&] {
+        HWND edit = ClassOf(m_hWnd) == "ComboBox"
+                        ? ::FindWindowExA(m_hWnd, nullptr, "Edit", nullptr)
+                        : nullptr;
+        return edit ? edit : m_hWnd;
+    });
     OnUi([&] {
-        ::SetFocus(m_hWnd);
-        ::SendMessageA(m_hWnd, EM_SETSEL, 0, -1);
+        ::SetFocus(field);
+        ::SendMessageA(field, EM_SETSEL, 0, -1);
     });
     for (unsigned char c : text)
-        ::PostMessageA(m_hWnd, WM_CHAR, c, 1);
+        ::PostMessageA(field, WM_CHAR, c, 1);
     Sync();
 }
 

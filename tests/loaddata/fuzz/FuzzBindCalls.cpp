@@ -135,7 +135,7 @@ void call(BindSession& s, Input& in, BindRecord*& copy)
         s.versions(&a, &b);
         break;
     case 10:
-        if (s.totalCopy(&copy) == 0 && copy && s.versions(&a, &b) == 0)
+        if (s.totalCopy(&copy) == 0 && copy)
             touch(copy[0]);
         break;
     case 11:

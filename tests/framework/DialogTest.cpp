@@ -227,6 +227,14 @@ TEST(Dialog, AControlHandlesItsOwnReflectedNotification)
     RunScripted([&] { return dialog.DoModal(); },
                 [&] {
                     Window dlg = harness::WaitForDialog(IDC_REFLECT_EDIT);
+                    harness::OnUi([&] {
+                        // The subclassed control is its object; another is a temporary.
+                        EXPECT_EQ(&dialog.m_edit, dialog.GetDlgItem(IDC_REFLECT_EDIT));
+                        CWnd* other = dialog.GetDlgItem(IDC_REFLECT_OTHER);
+                        ASSERT_NE(nullptr, other);
+                        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(other->m_hWnd));
+                        EXPECT_EQ(other, dialog.GetDlgItem(IDC_REFLECT_OTHER));
+                    });
                     dlg.Control(IDC_REFLECT_EDIT).Focus();
                     dlg.Control(IDC_REFLECT_OTHER).Focus();
                     dlg.Control(IDC_REFLECT_EDIT).Focus();

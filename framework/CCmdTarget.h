@@ -72,7 +72,7 @@ class CCmdTarget : public CObject
     }                                                                                              \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
     {                                                                                              \
-        typedef theClass ThisClass;                                                                \
+        [[maybe_unused]] typedef theClass ThisClass;                                               \
         typedef baseClass TheBaseClass;                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 

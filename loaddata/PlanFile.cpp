@@ -1,8 +1,6 @@
 #include "loaddata/PlanFile.h"
 
-#include "loaddata/Crc32.h"
-#include "loaddata/FileIo.h"
-#include "loaddata/LittleEndian.h"
+#include "loaddata/FixedLayout.h"
 #include "loaddata/SuiteText.h"
 
 #include <algorithm>
@@ -32,18 +30,13 @@ bool isDigits(const unsigned char* p, std::size_t n)
     return std::all_of(p, p + n, [](unsigned char c) { return c >= '0' && c <= '9'; });
 }
 
-bool checkSumHolds(const unsigned char* data, std::size_t checkOffset)
-{
-    return readU32(data + checkOffset) == crc32(data, checkOffset);
-}
-
 FormatError parseHeader(const unsigned char* h, PlanHeader& header, std::size_t& count)
 {
     if (std::memcmp(h, kSignature, sizeof kSignature) != 0)
         return FormatError::BadMagic;
     if (readU16(h + kHVersion) != kVersion)
         return FormatError::BadVersion;
-    if (!checkSumHolds(h, kHCheck))
+    if (!isSealed(h, kHCheck))
         return FormatError::BadChecksum;
     count = readU32(h + kHCount);
     if (!isPrintableField(h + kHProject, kHCreated + 10 - kHProject))
@@ -57,7 +50,7 @@ FormatError parseHeader(const unsigned char* h, PlanHeader& header, std::size_t&
 
 FormatError parseRecord(const unsigned char* r, PlanRecord& record)
 {
-    if (!checkSumHolds(r, kRCheck))
+    if (!isSealed(r, kRCheck))
         return FormatError::BadChecksum;
     record.name = readField(r + kRName, kPlanNameWidth);
     if (record.name.empty())
@@ -88,7 +81,7 @@ bool encodeHeader(const PlanHeader& header, std::size_t count, unsigned char* h)
                       writeField(h + kHBuilding, kHEngineer - kHBuilding, header.building) &&
                       writeField(h + kHEngineer, kHCreated - kHEngineer, header.engineer) &&
                       writeField(h + kHCreated, 10, header.created);
-    writeU32(h + kHCheck, crc32(h, kHCheck));
+    seal(h, kHCheck);
     return fits;
 }
 
@@ -122,7 +115,7 @@ bool encodeRecord(const PlanRecord& given, unsigned char* r)
     std::memcpy(r + kRStatus, record.status.data(), kPlanStatusWidth);
     std::memcpy(r + kRChanges, changes, kChangesWidth);
     writeU16(r + kRFem, static_cast<uint16_t>(record.femNumber));
-    writeU32(r + kRCheck, crc32(r, kRCheck));
+    seal(r, kRCheck);
     return true;
 }
 
@@ -184,20 +177,12 @@ FormatError encodePlanFile(const PlanFile& plan, std::vector<unsigned char>& byt
 
 FormatError readPlanFile(const std::string& path, PlanFile& plan)
 {
-    std::vector<unsigned char> bytes;
-    const FormatError error = readWholeFile(path, bytes);
-    if (error != FormatError::None)
-        return error;
-    return parsePlanFile(bytes.data(), bytes.size(), plan);
+    return readFixedLayoutFile(path, parsePlanFile, plan);
 }
 
 FormatError writePlanFile(const std::string& path, const PlanFile& plan)
 {
-    std::vector<unsigned char> bytes;
-    const FormatError error = encodePlanFile(plan, bytes);
-    if (error != FormatError::None)
-        return error;
-    return saveAtomically(path, bytes);
+    return writeFixedLayoutFile(path, encodePlanFile, plan);
 }
 
 } // namespace loaddata

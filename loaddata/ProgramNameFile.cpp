@@ -1,8 +1,6 @@
 #include "loaddata/ProgramNameFile.h"
 
-#include "loaddata/Crc32.h"
-#include "loaddata/FileIo.h"
-#include "loaddata/LittleEndian.h"
+#include "loaddata/FixedLayout.h"
 #include "loaddata/SuiteText.h"
 
 #include <cstdlib>
@@ -19,14 +17,9 @@ constexpr uint16_t kVersion = 1;
 constexpr std::size_t kHVersion = 8, kHFirst = 10, kHCount = 12, kHCheck = 20;
 constexpr std::size_t kRName = 0, kRShort = 30, kRVersion = 38, kRCheck = 54;
 
-bool checkSumHolds(const unsigned char* data, std::size_t checkOffset)
-{
-    return readU32(data + checkOffset) == crc32(data, checkOffset);
-}
-
 FormatError parseRecord(const unsigned char* r, ProgramRecord& record)
 {
-    if (!checkSumHolds(r, kRCheck))
+    if (!isSealed(r, kRCheck))
         return FormatError::BadChecksum;
     if (!isPrintableField(r, kRCheck))
         return FormatError::BadContent;
@@ -41,7 +34,7 @@ bool encodeRecord(const ProgramRecord& record, unsigned char* r)
     const bool fits = writeField(r + kRName, kRShort - kRName, record.name) &&
                       writeField(r + kRShort, kRVersion - kRShort, record.shortName) &&
                       writeField(r + kRVersion, kRCheck - kRVersion, record.version);
-    writeU32(r + kRCheck, crc32(r, kRCheck));
+    seal(r, kRCheck);
     return fits;
 }
 
@@ -61,7 +54,7 @@ FormatError parseProgramNameFile(const unsigned char* data, std::size_t size, Pr
         return FormatError::BadMagic;
     if (readU16(data + kHVersion) != kVersion)
         return FormatError::BadVersion;
-    if (!checkSumHolds(data, kHCheck))
+    if (!isSealed(data, kHCheck))
         return FormatError::BadChecksum;
     const std::size_t count = readU32(data + kHCount);
     if (readU16(data + kHFirst) != kFirstProgramNumber || count > kProgramMaxRecords)
@@ -89,7 +82,7 @@ FormatError encodeProgramNameFile(const ProgramNameFile& file, std::vector<unsig
     writeU16(&bytes[kHVersion], kVersion);
     writeU16(&bytes[kHFirst], kFirstProgramNumber);
     writeU32(&bytes[kHCount], static_cast<uint32_t>(count));
-    writeU32(&bytes[kHCheck], crc32(bytes.data(), kHCheck));
+    seal(bytes.data(), kHCheck);
     bool valid = true;
     for (std::size_t i = 0; i < count; ++i)
         valid =
@@ -100,20 +93,12 @@ FormatError encodeProgramNameFile(const ProgramNameFile& file, std::vector<unsig
 
 FormatError readProgramNameFile(const std::string& path, ProgramNameFile& file)
 {
-    std::vector<unsigned char> bytes;
-    const FormatError error = readWholeFile(path, bytes);
-    if (error != FormatError::None)
-        return error;
-    return parseProgramNameFile(bytes.data(), bytes.size(), file);
+    return readFixedLayoutFile(path, parseProgramNameFile, file);
 }
 
 FormatError writeProgramNameFile(const std::string& path, const ProgramNameFile& file)
 {
-    std::vector<unsigned char> bytes;
-    const FormatError error = encodeProgramNameFile(file, bytes);
-    if (error != FormatError::None)
-        return error;
-    return saveAtomically(path, bytes);
+    return writeFixedLayoutFile(path, encodeProgramNameFile, file);
 }
 
 } // namespace loaddata

@@ -1,7 +1,6 @@
 // The suite files with fixed layouts: the plan file and the program name file, byte for
 // byte, on real, truncated, damaged and hostile input; the position file names.
-#include "loaddata/Crc32.h"
-#include "loaddata/LittleEndian.h"
+#include "loaddata/FixedLayout.h"
 #include "loaddata/PlanFile.h"
 #include "loaddata/PositionFileName.h"
 #include "loaddata/ProgramNameFile.h"
@@ -51,12 +50,6 @@ FormatError parsed(const std::vector<unsigned char>& bytes)
 {
     PlanFile plan;
     return parsePlanFile(bytes.data(), bytes.size(), plan);
-}
-
-// Rewrites the check sum that covers [0, end) of a block, so that a change is read as data.
-void reseal(unsigned char* block, std::size_t end)
-{
-    writeU32(block + end, crc32(block, end));
 }
 
 TEST(PlanFile, RoundTripWithTheSuitesOffsets)
@@ -128,23 +121,23 @@ TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
     std::vector<unsigned char> bytes = encoded(samplePlan());
     std::vector<unsigned char> huge = bytes;
     writeU32(&huge[12], 0xFFFFFFFFu);
-    reseal(huge.data(), 341);
+    seal(huge.data(), 341);
     EXPECT_EQ(parsed(huge), FormatError::BadContent);
     std::vector<unsigned char> more = bytes;
     writeU32(&more[12], 4);
-    reseal(more.data(), 341);
+    seal(more.data(), 341);
     EXPECT_EQ(parsed(more), FormatError::Truncated);
     std::vector<unsigned char> version = bytes;
     writeU16(&version[8], 2);
-    reseal(version.data(), 341);
+    seal(version.data(), 341);
     EXPECT_EQ(parsed(version), FormatError::BadVersion);
     std::vector<unsigned char> control = bytes;
     control[345 + 3] = '\n';
-    reseal(&control[345], 396);
+    seal(&control[345], 396);
     EXPECT_EQ(parsed(control), FormatError::BadContent);
     std::vector<unsigned char> letters = bytes;
     letters[345 + 16] = 'x';
-    reseal(&letters[345], 396);
+    seal(&letters[345], 396);
     EXPECT_EQ(parsed(letters), FormatError::BadContent) << "a program code of digits only";
     EXPECT_EQ(parsed({'P', 'K', 3, 4}), FormatError::Truncated);
 }
@@ -189,7 +182,7 @@ TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
     }
     std::vector<unsigned char> huge = bytes;
     writeU32(&huge[12], 0x7FFFFFFF);
-    reseal(huge.data(), 20);
+    seal(huge.data(), 20);
     EXPECT_EQ(parseProgramNameFile(huge.data(), huge.size(), back), FormatError::BadContent);
 
     EXPECT_EQ(programNumberOf("01067"), 67);

@@ -22,8 +22,10 @@ bool holdsData(const LoadDataRecord& block)
     return block.supportNames || block.loadNames || block.reactions;
 }
 
+// A failed read leaves versions 0, so that no caller takes an empty block for usable data.
 int readLoadData(const char* path, LoadDataRecord& block)
 {
+    g_lastRead = {};
     if (holdsData(block))
         return ResultBadArgument;
     PositionLoadData data;

@@ -11,7 +11,8 @@ namespace loaddata
 // data is refused); mode 0 writes the record's data to the file. (S)
 int serializeLoadData(int mode, const char* path, LoadDataRecord* block);
 void freeLoadData(LoadDataRecord* block);
-// The file format version and the load data version of the last successful read. (S)
+// The file format version and the load data version of the last read; 0 and 0 (result 3)
+// when it failed or before the first one. (S)
 int loadDataVersions(int* a, int* b);
 
 // 1 with the name copied, 0 when the index or an argument is not valid.

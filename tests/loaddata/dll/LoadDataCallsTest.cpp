@@ -104,6 +104,10 @@ TEST(LoadDataCalls, FailuresLeaveTheBlockZero)
     LoadDataRecord block{};
     EXPECT_NE(LoadSerializeData(1, folder.file("none.017").c_str(), &block), 0);
     EXPECT_TRUE(isZero(block));
+    int a = -1, b = -1;
+    EXPECT_NE(GetLoadDataVersions(&a, &b), 0); // a failed read has no versions
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 0);
     writeBytes(folder.file("bad.017"), {'L', 'D', 'P', 'F', 1, 0, 0, 0, 4, 0, 0, 0});
     EXPECT_NE(LoadSerializeData(1, folder.file("bad.017").c_str(), &block), 0);
     EXPECT_TRUE(isZero(block));

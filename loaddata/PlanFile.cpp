@@ -147,19 +147,8 @@ FormatError parsePlanFile(const unsigned char* data, std::size_t size, PlanFile&
     const FormatError headerError = parseHeader(data, plan.header, count);
     if (headerError != FormatError::None)
         return headerError;
-    if (count > kPlanMaxRecords)
-        return FormatError::BadContent;
-    if (size != kPlanHeaderSize + count * kPlanRecordSize)
-        return size < kPlanHeaderSize + count * kPlanRecordSize ? FormatError::Truncated
-                                                                : FormatError::BadContent;
-    plan.records.assign(count, PlanRecord());
-    for (std::size_t k = 0; k < count; ++k) {
-        const FormatError error =
-            parseRecord(data + kPlanHeaderSize + k * kPlanRecordSize, plan.records[k]);
-        if (error != FormatError::None)
-            return error;
-    }
-    return FormatError::None;
+    return parseRecords(data, size, {kPlanHeaderSize, kPlanRecordSize, kPlanMaxRecords}, count,
+                        parseRecord, plan.records);
 }
 
 FormatError encodePlanFile(const PlanFile& plan, std::vector<unsigned char>& bytes)

@@ -57,19 +57,10 @@ FormatError parseProgramNameFile(const unsigned char* data, std::size_t size, Pr
     if (!isSealed(data, kHCheck))
         return FormatError::BadChecksum;
     const std::size_t count = readU32(data + kHCount);
-    if (readU16(data + kHFirst) != kFirstProgramNumber || count > kProgramMaxRecords)
+    if (readU16(data + kHFirst) != kFirstProgramNumber)
         return FormatError::BadContent;
-    if (size != kProgramHeaderSize + count * kProgramRecordSize)
-        return size < kProgramHeaderSize + count * kProgramRecordSize ? FormatError::Truncated
-                                                                      : FormatError::BadContent;
-    file.programs.assign(count, ProgramRecord());
-    for (std::size_t i = 0; i < count; ++i) {
-        const FormatError error =
-            parseRecord(data + kProgramHeaderSize + i * kProgramRecordSize, file.programs[i]);
-        if (error != FormatError::None)
-            return error;
-    }
-    return FormatError::None;
+    return parseRecords(data, size, {kProgramHeaderSize, kProgramRecordSize, kProgramMaxRecords},
+                        count, parseRecord, file.programs);
 }
 
 FormatError encodeProgramNameFile(const ProgramNameFile& file, std::vector<unsigned char>& bytes)

@@ -112,6 +112,24 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
+// A class with an empty map of its own still gets its base classes' handlers.
+class EmptyMapWnd : public BaseWnd
+{
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(EmptyMapWnd, BaseWnd)
+END_MESSAGE_MAP()
+
+TEST(Window, AnEmptyMessageMapChainsToItsBase)
+{
+    EmptyMapWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(1, wnd.m_creates);
+    EXPECT_EQ(3, wnd.SendMessage(WM_USER + 1, 1, 2));
+    EXPECT_EQ(0, wnd.SendMessage(WM_USER + 2)); // only the other derived class has it
+}
+
 TEST(Window, ObjectDestroysTheWindowItSubclassedButNotAForeignOne)
 {
     HWND hWnd;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -109,6 +110,41 @@ TEST(NameCalls, ProgramVolumeGroupAndProjectNames)
     EXPECT_EQ(project.building().femProjectName, name);
     EXPECT_EQ(Get_Volume_Name(file.c_str(), nullptr), 0);
     EXPECT_EQ(Get_Gruppe_Name("C:\\nowhere\\d000001.017", name), 0);
+}
+
+void damage(const std::string& path, long offset)
+{
+    std::FILE* f = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(f, nullptr) << path;
+    std::fseek(f, offset, SEEK_SET);
+    std::fputc('#', f);
+    std::fclose(f);
+}
+
+TEST(NameCalls, DamagedOrMissingSuiteFilesFailTheCalls)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    const kvdata::Position& wall = project.position(isWall);
+    const kvdata::Position& slab = project.position(isFem);
+    const std::string file = project.loadFile(wall);
+    char name[260], path[260], out3[21], out4[76];
+    ASSERT_GT(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
+
+    // A plan record changed behind the library's back: the kept copy is not used.
+    damage(project.folders().project + "plann", 345 + 400 * wall.planIndex + 2);
+    EXPECT_EQ(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(Get_Position_File_New_Ex(0, wall.name.c_str(), path), 0);
+    EXPECT_EQ(Get_Project_Name(file.c_str(), name), 0);
+
+    damage(project.folders().programRoot + "pronamew", 24 + 58 * 2 + 5);
+    EXPECT_EQ(Get_Program_Name("01067", name, out3, out4), 0);
+
+    EXPECT_GT(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0);
+    std::remove((project.loadFile(slab)).c_str());
+    EXPECT_EQ(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0) << "no load file";
+    std::remove((project.folders().programRoot + "nampr.txt").c_str());
+    EXPECT_EQ(Get_Position_File_New_Ex(0, "3.01 Pfette", path), 0) << "no project list";
 }
 
 TEST(NameCalls, ChangeExtensionGivesTheTransferFile)

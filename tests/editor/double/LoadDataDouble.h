@@ -1,0 +1,46 @@
+// Control calls of the recording load data double: a loaddata.dll that keeps transfer
+// files and positions in memory, logs every call in order, and can be told to fail.
+#pragma once
+
+#include "model/LoadDataRecord.h"
+
+#include <windows.h>
+
+// The test program links the real library's import library and runs beside the double,
+// which takes its place at run time; the control calls are looked up by name, so that
+// only one import library names loaddata.dll.
+#if defined(LOADDATA_BUILD)
+#define DOUBLE_CALL(result, name, params, args) extern "C" __declspec(dllexport) result name params
+#else
+template <class F> F DoubleEntry(const char* name)
+{
+    FARPROC entry = GetProcAddress(GetModuleHandleA("loaddata.dll"), name);
+    return reinterpret_cast<F>(reinterpret_cast<void*>(entry));
+}
+#define DOUBLE_CALL(result, name, params, args)                                                    \
+    inline result name params                                                                      \
+    {                                                                                              \
+        return DoubleEntry<result(*) params>(#name) args;                                          \
+    }
+#endif
+
+// Forgets everything: files, positions, failures, the log.
+DOUBLE_CALL(void, DoubleReset, (), ());
+// The calls since the last reset, one "Name(mode)" or "Name" per line.
+DOUBLE_CALL(const char*, DoubleLog, (), ());
+DOUBLE_CALL(void, DoubleClearLog, (), ());
+// From now on the named call returns result instead of doing its work.
+DOUBLE_CALL(void, DoubleFail, (const char* call, int result), (call, result));
+// A position of the given project: its load file is "C:\proj<projectRef>\<name>.017" and
+// reading it hands out a shallow copy of record, which the caller keeps alive.
+DOUBLE_CALL(void, DoubleAddPosition,
+            (int projectRef, const char* name, const LoadDataRecord* record),
+            (projectRef, name, record));
+DOUBLE_CALL(void, DoubleRemovePosition, (int projectRef, const char* name), (projectRef, name));
+// The version numbers a stored transfer file reports.
+DOUBLE_CALL(void, DoubleSetVersions, (const char* path, int a, int b), (path, a, b));
+// Protocol state: a transfer file is open; position data read and not yet freed; the
+// number of calls that broke the one-open-file rule or used a closed file.
+DOUBLE_CALL(int, DoubleTransferFileOpen, (), ());
+DOUBLE_CALL(int, DoubleLoadedPositions, (), ());
+DOUBLE_CALL(int, DoubleViolations, (), ());

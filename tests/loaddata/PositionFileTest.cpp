@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace loaddata;
 
 namespace
@@ -136,3 +138,21 @@ TEST(PositionFile, FailedSaveLeavesThePreviousFile)
     EXPECT_EQ(read.supports[0], "changed");
     EXPECT_EQ(folder.names(), std::vector<std::string>{"d010001.017"});
 }
+
+#ifdef _WIN32
+// A reader that holds the old file open without sharing its deletion makes the replace
+// itself fail, as on a network share or with a virus scanner at work.
+TEST(PositionFile, ReplaceRefusedByAnOpenReader)
+{
+    TempFolder folder;
+    const std::string path = folder.file("d010001.017");
+    ASSERT_EQ(writePositionFile(path, samplePosition()), FormatError::None);
+    const std::vector<unsigned char> old = readBytes(path);
+    std::FILE* reader = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(writePositionFile(path, PositionLoadData{}), FormatError::WriteFailed);
+    std::fclose(reader);
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"d010001.017"});
+}
+#endif

@@ -1,4 +1,5 @@
 #include "framework/CWnd.h"
+#include "framework/CWinApp.h"
 #include "framework/ModuleState.h"
 
 #include <vector>
@@ -90,5 +91,9 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption ? lpszCaption : "", nType);
+    // Without a caption the application's name, as for every framework message box.
+    CWinApp* pApp = AfxGetApp();
+    if (!lpszCaption)
+        lpszCaption = pApp ? pApp->m_pszAppName : "";
+    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }

@@ -2,7 +2,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 const char* SkipBlanks(const char* p)
 {
     while (*p == ' ' || *p == '\t')

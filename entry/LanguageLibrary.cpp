@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <string>
 
 namespace
 {
@@ -56,9 +57,19 @@ void ComposeLanguageLibraryName(char* name)
 
 LanguageLibrary::LanguageLibrary()
 {
-    char name[kNameSize];
-    ComposeLanguageLibraryName(name);
-    m_hLibrary = LoadLibraryA(name);
+    ComposeLanguageLibraryName(m_name);
+    m_hLibrary = LoadLibraryA(m_name);
+}
+
+void LanguageLibrary::ReportMissing(HWND owner) const
+{
+    std::string text = "Die Sprachbibliothek \"";
+    text += m_name;
+    text += "\" fehlt oder ist besch\xE4"
+            "digt.\n\nThe language library \"";
+    text += m_name;
+    text += "\" is missing or damaged.";
+    MessageBoxA(owner, text.c_str(), "Kesvar", MB_OK | MB_ICONERROR);
 }
 
 LanguageLibrary::~LanguageLibrary()

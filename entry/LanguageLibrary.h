@@ -20,7 +20,11 @@ class LanguageLibrary
 
     // Null when the library could not be loaded.
     HINSTANCE Handle() const { return m_hLibrary; }
+    // Tells the user which library is missing. Without it there are no texts in either
+    // language, so the message is built in and names the file in both.
+    void ReportMissing(HWND owner) const;
 
   private:
+    char m_name[MAX_PATH];
     HINSTANCE m_hLibrary;
 };

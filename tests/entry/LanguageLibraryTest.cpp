@@ -1,6 +1,7 @@
 #include "entry/LanguageLibrary.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -49,14 +50,10 @@ TEST(LanguageLibraryName, NeverRunsPastTheBuffer)
 TEST(LanguageLibrary, IsLoadedForItsLifetimeOnly)
 {
     RegistrySandbox sandbox(kSettingsKeyPath);
-    char folder[MAX_PATH];
-    ASSERT_NE(0u, GetTempPathA(sizeof folder, folder));
-    const std::string dir = std::string(folder) + "kesvar-langtest";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    const std::string library = dir + "\\kesvar_tst.dll";
-    ASSERT_TRUE(CopyFileA("kesvar.dll", library.c_str(), FALSE)) << GetLastError();
-    sandbox.SetString(settings::kProgramPath, dir.c_str());
-    sandbox.SetString(settings::kLanguage, "TST");
+    const std::string folder = ProgramFolder();
+    const std::string library = folder + "\\kesvar_eng.dll";
+    sandbox.SetString(settings::kProgramPath, folder.c_str());
+    sandbox.SetString(settings::kLanguage, "ENG");
     {
         LanguageLibrary language;
         EXPECT_NE(nullptr, language.Handle());
@@ -67,6 +64,4 @@ TEST(LanguageLibrary, IsLoadedForItsLifetimeOnly)
     sandbox.SetString(settings::kLanguage, "xyz");
     LanguageLibrary missing;
     EXPECT_EQ(nullptr, missing.Handle());
-    DeleteFileA(library.c_str());
-    RemoveDirectoryA(dir.c_str());
 }

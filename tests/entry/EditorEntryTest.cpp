@@ -1,0 +1,129 @@
+// DoModalKVEdit through the module's export: the language library chosen by the settings
+// and loaded only during the call, the result of each way to close the editor, the guard
+// against a second editor, the host window and the thread's last error.
+#include "entry/Exports.h"
+#include "resources/ResourceIds.h"
+#include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
+#include "tests/harness/Harness.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using harness::RunScripted;
+using harness::Window;
+
+namespace
+{
+class EditorEntryTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
+        m_sandbox.SetString(settings::kLanguage, "DEU");
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        m_folder = temp;
+        m_host = CreateWindowA("STATIC", "Host design program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                               0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        m_request.positionName = "Pos 1   ";
+        m_request.directory = m_folder.c_str();
+        m_request.baseName = "kvtest_entry";
+        m_request.loads = m_loads;
+        m_request.loadCount.value = 1;
+        m_request.parent = m_host;
+    }
+    void TearDown() override { DestroyWindow(m_host); }
+
+    // Runs the export while script drives it; the export's result.
+    int Run(const std::function<void(Window editor)>& script)
+    {
+        return static_cast<int>(
+            RunScripted([&] { return DoModalKVEdit(&m_request); },
+                        [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
+    }
+
+    RegistrySandbox m_sandbox{kSettingsKeyPath};
+    std::string m_folder;
+    HWND m_host = nullptr;
+    KVOwnLoad m_loads[1] = {{{0}, {0}, "Eigengewicht"}};
+    KVEditRequest m_request{};
+};
+} // namespace
+
+TEST_F(EditorEntryTest, OkGivesOneWhileCancelAndTheCloseBoxGiveZero)
+{
+    EXPECT_EQ(1, Run([](Window editor) { editor.Control(IDOK).Click(); }));
+    EXPECT_EQ(0, Run([](Window editor) { editor.Control(IDCANCEL).Click(); }));
+    EXPECT_EQ(0, Run([](Window editor) { editor.Close(); }));
+}
+
+TEST_F(EditorEntryTest, LanguageLibraryIsLoadedForTheCallOnly)
+{
+    m_sandbox.SetString(settings::kLanguage, "ENG");
+    ASSERT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll"));
+    bool loadedDuringCall = false;
+    Run([&](Window editor) {
+        harness::OnUi([&] { loadedDuringCall = GetModuleHandleA("kesvar_eng.dll") != nullptr; });
+        editor.Control(IDCANCEL).Click();
+    });
+    EXPECT_TRUE(loadedDuringCall);
+    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll"));
+    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_deu.dll"));
+}
+
+TEST_F(EditorEntryTest, SecondCallWhileTheEditorIsOpenReturnsZeroAndKeepsItsLastError)
+{
+    int inner = -1;
+    DWORD innerError = 0;
+    Run([&](Window editor) {
+        harness::OnUi([&] {
+            SetLastError(ERROR_ACCESS_DENIED);
+            inner = DoModalKVEdit(&m_request);
+            innerError = GetLastError();
+        });
+        EXPECT_TRUE(editor.Exists());
+        EXPECT_TRUE(editor.IsVisible());
+        // The open editor's library is still loaded after the inner call unloaded its own.
+        harness::OnUi([] { EXPECT_NE(nullptr, GetModuleHandleA("kesvar_deu.dll")); });
+        editor.Control(IDOK).Click();
+    });
+    EXPECT_EQ(0, inner);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), innerError);
+}
+
+TEST_F(EditorEntryTest, HostWindowIsDisabledDuringTheRunAndSurvivesIt)
+{
+    bool hostEnabledDuringRun = true;
+    Run([&](Window editor) {
+        harness::OnUi([&] { hostEnabledDuringRun = IsWindowEnabled(m_host) != FALSE; });
+        EXPECT_EQ(m_host, GetWindow(editor.Handle(), GW_OWNER));
+        editor.Control(IDOK).Click();
+    });
+    EXPECT_FALSE(hostEnabledDuringRun);
+    ASSERT_TRUE(IsWindow(m_host));
+    EXPECT_TRUE(IsWindowEnabled(m_host));
+    char text[64];
+    GetWindowTextA(m_host, text, sizeof text);
+    EXPECT_STREQ("Host design program", text);
+}
+
+TEST_F(EditorEntryTest, MissingLanguageLibraryIsNamedToTheUserAndOpensNothing)
+{
+    m_sandbox.SetString(settings::kLanguage, "XX");
+    std::string text;
+    const INT_PTR result = RunScripted([&] { return DoModalKVEdit(&m_request); },
+                                       [&] {
+                                           harness::MessageBoxInfo box =
+                                               harness::WaitForMessageBox();
+                                           text = box.text;
+                                           box.Answer(IDOK);
+                                       });
+    EXPECT_EQ(0, result);
+    EXPECT_NE(std::string::npos, text.find("kesvar_xx.dll")) << text;
+    EXPECT_TRUE(IsWindowEnabled(m_host));
+}

@@ -152,6 +152,10 @@
 #define IDS_PAGE_NOT_ALL_LOADED 29
 #define IDS_PAGE_NOT_ALL_LOADED_HINT 30
 #define IDS_PAGE_CAPTION 31
+// The tree item of a position that the branch above it already shows (transfers in a cycle).
+#define IDS_PAGE_CYCLE 32
+// The print file cannot be created; followed by the file's path.
+#define IDS_PAGE_PRINT_FAILED 33
 #define KV_PAGE_STRING_MAX 49
 
 // ---- Strings: editor, source page and sub-dialogs --------------------------------------

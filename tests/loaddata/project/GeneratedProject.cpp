@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 #include <windows.h>
 
 namespace
@@ -31,7 +32,12 @@ bool readIniRoot(std::string& root)
 } // namespace
 
 GeneratedProject::GeneratedProject(const kvdata::BuildingSize& size)
-    : m_building(kvdata::makeBuilding(size)), m_folders(kvdata::foldersOf(freshFolder()))
+    : GeneratedProject(kvdata::makeBuilding(size))
+{
+}
+
+GeneratedProject::GeneratedProject(kvdata::Building building)
+    : m_building(std::move(building)), m_folders(kvdata::foldersOf(freshFolder()))
 {
     m_hadRoot = readIniRoot(m_oldRoot);
     m_oldFemPath = loaddata::femProjectDirectory();

@@ -13,6 +13,8 @@ class GeneratedProject
 {
   public:
     explicit GeneratedProject(const kvdata::BuildingSize& size = kvdata::BuildingSize());
+    // A building that the test has changed before it is written.
+    explicit GeneratedProject(kvdata::Building building);
     ~GeneratedProject();
     GeneratedProject(const GeneratedProject&) = delete;
     GeneratedProject& operator=(const GeneratedProject&) = delete;

@@ -1,0 +1,102 @@
+// The load tree below the host's positions: every position that transfers loads into an
+// item's position becomes its child, recursively; and the answer to a selection.
+#include "page/CMyPropertyPage2.h"
+
+#include "framework/CWaitCursor.h"
+#include "model/LoadDataInterface.h"
+#include "model/LoadDataResult.h"
+#include "page/LoadPageString.h"
+#include "page/LoadText.h"
+#include "page/TransferHeader.h"
+#include "resources/ResourceIds.h"
+
+#include <vector>
+
+namespace
+{
+
+// A child read from a transfer header, remembered until the reader is released.
+struct TreeChild {
+    HTREEITEM hItem;
+    CString strFile;
+    bool bCycle; // the position already stands above it in this branch
+};
+
+// A position is named by its load file or its transfer file; both lead to the same base
+// name, and Windows paths compare without regard to case.
+bool SamePosition(const CString& a, const CString& b)
+{
+    const int dotA = a.ReverseFind('.');
+    const int dotB = b.ReverseFind('.');
+    return dotA > 0 && dotA == dotB && a.Left(dotA).CompareNoCase(b.Left(dotB)) == 0;
+}
+
+// The tree item's text: the source's name and its transfer number, cut to the name
+// buffer's 259 characters.
+CString ChildText(const char* name, int transferNumber)
+{
+    return (CString(name) + " - " + TransferLabel(transferNumber)).Left(259);
+}
+
+// Whether the position of strFile is the item's own or that of an item above it.
+bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hItem,
+              const CString& strFile)
+{
+    for (; hItem != nullptr; hItem = tree.GetNextItem(hItem, TVGN_PARENT)) {
+        const INT_PTR nItem = static_cast<INT_PTR>(tree.GetItemData(hItem));
+        if (nItem < itemFiles.GetSize() && SamePosition(itemFiles[nItem], strFile))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
+{
+    int nIncoming = 0;
+    int nHeaders = 0;
+    if (!LoadDataSucceeded(InitBindData(strFile, 1, &nIncoming, &nHeaders)))
+        return;
+    std::vector<TreeChild> children;
+    for (int h = 0; h < nHeaders; ++h) {
+        char header[264] = "";
+        int nTransfer = 0;
+        ReadTransferHeader(header, nTransfer);
+        char childFile[260] = "";
+        if (!LoadDataSucceeded(ChangeExtension(header, childFile)))
+            continue;
+        char name[260] = "", programCode[6] = "", field21[21] = "", field76[76] = "";
+        if (Get_Position_Name(childFile, name, programCode, field21, field76) <= 0)
+            continue;
+        // A position already shown above in this branch would repeat the branch forever:
+        // it is shown once more, marked, without its own sources.
+        const bool bCycle = OnBranch(m_tree, m_itemFiles, hParent, childFile);
+        CString strText = ChildText(name, nTransfer);
+        if (bCycle)
+            strText += LoadPageString(IDS_PAGE_CYCLE);
+        const HTREEITEM hChild = m_tree.InsertItem(strText, hParent, TVI_LAST);
+        m_tree.SetItemData(hChild, static_cast<DWORD_PTR>(m_nItemCount++));
+        m_itemFiles.Add(childFile);
+        m_itemMessages.Add("");
+        children.push_back({hChild, childFile, bCycle});
+    }
+    // The reader holds one transfer file: release it before any child's file is opened.
+    LoadBindFree();
+    for (const TreeChild& child : children)
+        if (!child.bCycle)
+            MakeLoadTree(child.strFile, child.hItem);
+}
+
+void CMyPropertyPage2::OnSelchangedTree2(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    CWaitCursor wait;
+    const NMTREEVIEWA* pView = reinterpret_cast<const NMTREEVIEWA*>(pNMHDR);
+    m_nCurItem = static_cast<int>(pView->itemNew.lParam);
+    *pResult = 0;
+    CWnd* pText = GetDlgItem(IDC_LOAD_TEXT);
+    if (pText == nullptr)
+        return;
+    SetEditBoxString(0);
+    pText->SetWindowText(m_strEditText);
+}

@@ -155,9 +155,6 @@ class CWnd : public CCmdTarget
 
   protected:
     WNDPROC m_pfnSuper = nullptr; // the window procedure this object's one replaced
-
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class CDialog;
 };
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

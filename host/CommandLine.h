@@ -1,0 +1,41 @@
+// The host's command line. Without a command it shows its main window; with commands it
+// runs them in order without one and prints what it did, for scripts:
+//
+//   kvhost [--project DIR | --sample [DIR]] [--language deu|eng] [--pictures DIR]
+//          [--list] [--edit POSITION] [--recalculate POSITION] [--window]
+#pragma once
+
+#include "host/ProjectLocation.h"
+
+#include <string>
+#include <vector>
+
+namespace host
+{
+
+struct HostCommand {
+    enum class Kind {
+        List,        // print the positions
+        Edit,        // the load transfer editor for a position
+        Recalculate, // recalculate a position
+        Window,      // the main window
+    };
+    Kind kind;
+    std::string position; // a name or a file, for Edit and Recalculate
+};
+
+struct HostOptions {
+    ProjectChoice project;
+    std::string language;              // empty: as set
+    std::string pictures;              // empty: windows wait for the user
+    std::vector<HostCommand> commands; // none: the main window, unless only a language is set
+};
+
+// False with the reason for an unknown option or a missing argument.
+bool parseCommandLine(const std::vector<std::string>& arguments, HostOptions& options,
+                      std::string& error);
+
+// The usage text.
+const char* usage();
+
+} // namespace host

@@ -1,0 +1,53 @@
+// The request the host builds for the editor: every slot from the position and its load
+// file, integers filling their whole slot.
+#include "HostFixture.h"
+
+#include "host/EditRequest.h"
+
+namespace
+{
+
+// Slot n of the request as the module reads it: a pointer-sized word.
+uintptr_t slot(const KVEditRequest& request, int n)
+{
+    return reinterpret_cast<const uintptr_t*>(&request)[n];
+}
+
+TEST_F(HostFixture, TheRequestCarriesThePositionItsOwnLoadsAndItsCoordinateSystem)
+{
+    const auto listed = listedPositions();
+    HWND parent = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234));
+    for (std::size_t i : {std::size_t(0), listed.size() - 1}) {
+        const kvdata::Position& p = *listed[i];
+        host::EditRequest built(m_project.positions()[i], parent);
+        ASSERT_TRUE(built.hasLoadData());
+        const KVEditRequest& request = *built.get();
+        EXPECT_STREQ(p.name.c_str(), request.positionName);
+        EXPECT_EQ(m_generated.folders().project, request.directory);
+        EXPECT_EQ(p.loadFileName().substr(0, 7), request.baseName);
+        ASSERT_EQ(p.loads.size(), slot(request, 3));
+        for (std::size_t l = 0; l < p.loads.size(); ++l) {
+            EXPECT_STREQ(p.loads[l].c_str(), request.loads[l].name);
+            EXPECT_EQ(l + 1, reinterpret_cast<uintptr_t>(request.loads[l].word0.slot));
+        }
+        for (int n = 5; n <= 8; ++n)
+            EXPECT_EQ(0u, slot(request, n)) << "slot " << n;
+        EXPECT_EQ(static_cast<uintptr_t>(p.coordinateSystem), slot(request, 9));
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(parent), slot(request, 10));
+        EXPECT_EQ(0u, slot(request, 11)) << "the default own load is the first";
+        EXPECT_EQ(0u, slot(request, 12)) << "new sources from the current project";
+    }
+}
+
+TEST_F(HostFixture, APositionWithoutLoadDataGivesARequestWithoutOwnLoads)
+{
+    const host::HostPosition& position = m_project.positions()[0];
+    ASSERT_TRUE(DeleteFileA(position.loadFile.c_str()));
+    host::EditRequest built(position, nullptr);
+    EXPECT_FALSE(built.hasLoadData());
+    EXPECT_EQ(0, built.get()->loadCount.value);
+    EXPECT_EQ(nullptr, built.get()->loads);
+    EXPECT_STREQ(position.name.c_str(), built.get()->positionName);
+}
+
+} // namespace

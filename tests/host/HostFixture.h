@@ -1,0 +1,44 @@
+// A generated project registered as the suite's current one, opened by the host, in an
+// empty settings key whose "ProgramPath" names the test program's folder (where the build
+// puts the module and its language libraries) and whose language is German.
+#pragma once
+
+#include "host/HostProject.h"
+#include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
+#include "tests/loaddata/project/GeneratedProject.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
+
+class HostFixture : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
+        m_sandbox.SetString(settings::kLanguage, "deu");
+        ASSERT_TRUE(m_generated.written());
+        std::string error;
+        ASSERT_TRUE(
+            m_project.open(m_generated.folders().project, m_generated.folders().programRoot, error))
+            << error;
+    }
+
+    // The positions of the current project, in plan order, as the data tool made them.
+    std::vector<const kvdata::Position*> listedPositions() const
+    {
+        std::vector<const kvdata::Position*> listed;
+        for (const kvdata::Position& p : m_generated.building().positions)
+            if (!p.fem)
+                listed.push_back(&p);
+        std::sort(listed.begin(), listed.end(),
+                  [](auto* a, auto* b) { return a->planIndex < b->planIndex; });
+        return listed;
+    }
+
+    RegistrySandbox m_sandbox{kSettingsKeyPath};
+    GeneratedProject m_generated;
+    host::HostProject m_project;
+};

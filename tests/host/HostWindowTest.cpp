@@ -1,0 +1,100 @@
+// The host's main window through real messages: the positions listed, the editor opened
+// for the selected one and closed again, a recalculation, and the language switch.
+#include "HostFixture.h"
+
+#include "host/CHostWindow.h"
+#include "host/HostResources.h"
+#include "host/Installation.h"
+#include "resources/ResourceIds.h"
+#include "tests/harness/Harness.h"
+
+namespace
+{
+
+using harness::Window;
+
+class HostWindowTest : public HostFixture
+{
+  protected:
+    // Runs the main window while script drives it; Close ends it.
+    void Run(const std::function<void(Window main)>& script)
+    {
+        host::CHostWindow window(m_project);
+        harness::RunScripted([&] { return window.DoModal(); },
+                             [&] {
+                                 Window main = harness::WaitForDialog(IDC_POSITIONS);
+                                 script(main);
+                                 main.Control(IDCANCEL).Click();
+                             });
+    }
+};
+
+TEST_F(HostWindowTest, ListsThePositionsWithProgramAndStateAndSaysHowMany)
+{
+    Run([&](Window main) {
+        Window list = main.Control(IDC_POSITIONS);
+        const auto& positions = m_project.positions();
+        ASSERT_EQ(static_cast<int>(positions.size()), list.RowCount());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            EXPECT_EQ(positions[i].name, list.RowText(static_cast<int>(i), 0));
+            EXPECT_EQ(positions[i].program, list.RowText(static_cast<int>(i), 1));
+        }
+        EXPECT_EQ("berechnet", list.RowText(0, 2));
+        EXPECT_EQ("nicht berechnet", list.RowText(6, 2));
+        EXPECT_EQ(0, list.Selection());
+        EXPECT_EQ(std::to_string(positions.size()) + " Positionen im Projekt " + m_project.name() +
+                      ".",
+                  main.Control(IDC_STATUS).Text());
+        EXPECT_EQ("Positionen \x96 " + m_project.name(), main.Text());
+    });
+}
+
+TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionAndCancelComesBack)
+{
+    const std::string name = m_project.positions()[4].name;
+    Run([&](Window main) {
+        main.Control(IDC_POSITIONS).SelectRow(4);
+        main.Control(IDC_EDIT_TRANSFERS).Click();
+        Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
+        EXPECT_FALSE(main.IsEnabled()) << "the editor is modal over the main window";
+        editor.Control(IDCANCEL).Click();
+        harness::WaitUntilGone(editor);
+        EXPECT_TRUE(main.IsEnabled());
+        EXPECT_EQ("Last\xfc"
+                  "bernahmen von " +
+                      name +
+                      " nicht ge\xe4"
+                      "ndert.",
+                  main.Control(IDC_STATUS).Text());
+    });
+}
+
+TEST_F(HostWindowTest, RecalculateMarksThePositionCalculated)
+{
+    const std::string name = m_project.positions()[6].name;
+    Run([&](Window main) {
+        Window list = main.Control(IDC_POSITIONS);
+        list.SelectRow(6);
+        main.Control(IDC_RECALCULATE).Click();
+        EXPECT_EQ(name + " neu berechnet.", main.Control(IDC_STATUS).Text());
+        EXPECT_EQ("berechnet", list.RowText(6, 2));
+    });
+    EXPECT_EQ(host::PositionState::Calculated, m_project.positions()[6].state);
+}
+
+TEST_F(HostWindowTest, TheLanguageSwitchSetsTheModulesLanguageAndTheHostsTexts)
+{
+    Run([&](Window main) {
+        main.Control(IDC_LANGUAGE).SelectRow(1);
+        EXPECT_EQ("eng", host::currentLanguage());
+        EXPECT_EQ("&Load transfers...", main.Control(IDC_EDIT_TRANSFERS).Text());
+        EXPECT_EQ("calculated", main.Control(IDC_POSITIONS).RowText(0, 2));
+        EXPECT_EQ("Language English: takes effect at the next call of the load transfer module.",
+                  main.Control(IDC_STATUS).Text());
+        main.Control(IDC_LANGUAGE).SelectRow(0);
+        EXPECT_EQ("deu", host::currentLanguage());
+        EXPECT_EQ("berechnet", main.Control(IDC_POSITIONS).RowText(0, 2));
+    });
+}
+
+} // namespace

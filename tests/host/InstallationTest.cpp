@@ -1,0 +1,59 @@
+// The settings an installation sets up and the language switch: "ProgramPath" and
+// "Language" under the module's settings key.
+#include "host/Installation.h"
+#include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+std::string stored(const char* name)
+{
+    KVSettingsKey key;
+    char value[MAX_PATH] = "";
+    DWORD size = sizeof value;
+    key.OpenSettings();
+    return key.QueryString(value, name, &size) == ERROR_SUCCESS ? value : "<missing>";
+}
+
+TEST(Installation, TheLanguageSwitchWritesTheCodeInLowerCaseAndRefusesOthers)
+{
+    RegistrySandbox sandbox(kSettingsKeyPath);
+    EXPECT_EQ("deu", host::currentLanguage()) << "German without a value";
+    EXPECT_TRUE(host::setLanguage("ENG"));
+    EXPECT_EQ("eng", stored(settings::kLanguage));
+    EXPECT_EQ("eng", host::currentLanguage());
+    EXPECT_FALSE(host::setLanguage("fra"));
+    EXPECT_FALSE(host::setLanguage(""));
+    EXPECT_EQ("eng", stored(settings::kLanguage));
+    EXPECT_TRUE(host::setLanguage("deu"));
+    EXPECT_EQ("deu", stored(settings::kLanguage));
+}
+
+TEST(Installation, DefaultsFillWhatIsMissingAndKeepWhatWorks)
+{
+    RegistrySandbox sandbox(kSettingsKeyPath);
+    host::installDefaults(ProgramFolder());
+    EXPECT_EQ(ProgramFolder(), stored(settings::kProgramPath));
+    EXPECT_EQ("deu", stored(settings::kLanguage));
+
+    sandbox.SetString(settings::kLanguage, "eng");
+    sandbox.SetString(settings::kProgramPath, "C:\\nowhere");
+    host::installDefaults(ProgramFolder());
+    EXPECT_EQ(ProgramFolder(), stored(settings::kProgramPath)) << "no libraries there";
+    EXPECT_EQ("eng", stored(settings::kLanguage));
+
+    host::installDefaults("C:\\elsewhere");
+    EXPECT_EQ(ProgramFolder(), stored(settings::kProgramPath)) << "a folder with the libraries";
+}
+
+TEST(Installation, TheProgramFolderIsTheTestProgramsOwn)
+{
+    EXPECT_EQ(ProgramFolder(), host::programFolder());
+}
+
+} // namespace

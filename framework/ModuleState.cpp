@@ -1,5 +1,7 @@
 #include "framework/ModuleState.h"
 
+#include <initializer_list>
+
 // The linker's symbol at the start of the image this copy of the framework is linked into.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -49,4 +51,13 @@ void AfxSetResourceHandle(HINSTANCE hResource)
 CWinApp* AfxGetApp()
 {
     return AfxGetModuleState()->m_pCurrentWinApp;
+}
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    for (HINSTANCE h : {AfxGetResourceHandle(), AfxGetInstanceHandle()}) {
+        if (h && ::FindResourceA(h, lpszName, lpszType))
+            return h;
+    }
+    return nullptr;
 }

@@ -24,6 +24,9 @@ HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hResource);
 CWinApp* AfxGetApp();
+// The resource chain: the current resource handle if it holds the resource, else the
+// module itself (null when neither does).
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
 // Switches to a module state for a scope and back on every way out, exceptions included.
 class AFX_MAINTAIN_STATE2

@@ -3,6 +3,7 @@
 #include "FrameworkTestResources.h"
 
 #include "framework/AfxFormatString.h"
+#include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/ModuleState.h"
 
@@ -176,6 +177,22 @@ TEST(ModuleState, SwitchRestoresThePreviousResourceHandleOnEveryExit)
     AfxSetResourceHandle(nullptr); // the switched-to state keeps what is set in it
     EXPECT_EQ(nullptr, AfxGetStaticModuleState()->m_hCurrentResourceHandle);
     AfxSetResourceHandle(own);
+}
+
+TEST(ModuleState, ResourceChainTriesTheResourceHandleThenTheModule)
+{
+    const HINSTANCE own = AfxGetInstanceHandle();
+    LPCSTR keys = MAKEINTRESOURCEA(IDD_TEST_KEYS);
+    EXPECT_EQ(own, AfxFindResourceHandle(keys, RT_DIALOG));
+    AFX_MODULE_STATE other;
+    other.m_hCurrentInstanceHandle = own;
+    other.m_hCurrentResourceHandle = ::GetModuleHandleA("user32.dll");
+    AFX_MANAGE_STATE(&other);
+    EXPECT_EQ(own, AfxFindResourceHandle(keys, RT_DIALOG)); // not in user32: the module
+    EXPECT_EQ(nullptr, AfxFindResourceHandle(MAKEINTRESOURCEA(1999), RT_DIALOG));
+    CWinApp app;
+    EXPECT_EQ(nullptr, app.LoadCursor(1999));
+    EXPECT_EQ(nullptr, app.LoadIcon(1999));
 }
 
 TEST(ModuleState, FormatString2ReadsFromTheCurrentResourceHandle)

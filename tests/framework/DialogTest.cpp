@@ -8,6 +8,7 @@
 #include "framework/CWinApp.h"
 #include "tests/harness/Harness.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using harness::RunScripted;
@@ -311,6 +312,21 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
     EXPECT_EQ(IDYES, outer.m_innerAnswer);
     EXPECT_TRUE(harness::RunScripted([] { return INT_PTR(0); },
                                      [] { EXPECT_TRUE(harness::TopLevelWindows().empty()); }) == 0);
+}
+
+// A script waiting for a window that never comes: the failure names it, the harness closes
+// the dialog, nothing hangs.
+INT_PTR RunWaitingInVain()
+{
+    KeysDialog dialog;
+    return RunScripted([&] { return dialog.DoModal(); },
+                       [] { harness::WaitForDialog(IDC_REFLECT_OTHER, 300); });
+}
+
+TEST(Harness, AWaitInVainFailsTheTestAndClosesTheDialog)
+{
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(IDCANCEL, RunWaitingInVain()),
+                            "waited 300 ms for a dialog with control 1032 in vain");
 }
 
 // The help command of a dialog goes to the application, with the dialog's help number.

@@ -391,7 +391,7 @@ int Window::RowChecked(int row) const
     // The checks live in the framework object of the list box (of whichever module).
     return Ui<int>([&] {
         auto* list = static_cast<CCheckListBox*>(CWnd::FromHandleAnyModule(m_hWnd));
-        if (!list)
+        if (!list || !(::GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))
             Fail("control " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " is no check list box");
         return list->GetCheck(row);
     });

@@ -18,17 +18,6 @@ std::string lastCharacters(const std::string& text, std::size_t count)
     return text.size() <= count ? text : text.substr(text.size() - count);
 }
 
-std::string numberText(ProjectKind kind, const PlanRecord& record, std::size_t index)
-{
-    char text[16];
-    if (kind == ProjectKind::Fem) {
-        std::snprintf(text, sizeof text, "%06i", static_cast<int>(record.femNumber));
-        return lastCharacters(text, 6);
-    }
-    std::snprintf(text, sizeof text, "%04i", static_cast<int>(index + 1));
-    return lastCharacters(text, 4);
-}
-
 // The base name and extension of a file name; the extension without its dot.
 bool splitName(const std::string& fileName, std::string& base, std::string& extension)
 {
@@ -63,9 +52,9 @@ bool startsWith(const std::string& text, const char* prefix)
 std::string loadFilePattern(ProjectKind kind, const PlanRecord& record, std::size_t index)
 {
     if (kind == ProjectKind::Fem)
-        return "kv" + numberText(kind, record, index) + ".017";
+        return "kv" + fileNumberOf(kind, record, index) + ".017";
     const std::string letters = record.fileLetters.size() == 2 ? record.fileLetters : "??";
-    return "d" + letters + numberText(kind, record, index) + ".017";
+    return "d" + letters + fileNumberOf(kind, record, index) + ".017";
 }
 
 bool transferFileOf(const std::string& file, std::string& transferFile)
@@ -92,19 +81,35 @@ bool projectKindOf(const std::string& fileName, ProjectKind& kind)
     return true;
 }
 
+std::string fileNumberOf(ProjectKind kind, const PlanRecord& record, std::size_t index)
+{
+    char text[16];
+    if (kind == ProjectKind::Fem) {
+        std::snprintf(text, sizeof text, "%06i", static_cast<int>(record.femNumber));
+        return lastCharacters(text, 6);
+    }
+    std::snprintf(text, sizeof text, "%04i", static_cast<int>(index + 1));
+    return lastCharacters(text, 4);
+}
+
+bool fileNumberOf(const std::string& fileName, ProjectKind& kind, std::string& number)
+{
+    std::string base, extension;
+    if (!projectKindOf(fileName, kind) || !splitName(fileName, base, extension))
+        return false;
+    number = base.substr(kind == ProjectKind::Fem ? 2 : 3);
+    return true;
+}
+
 bool namesPosition(const std::string& fileName, const PlanRecord& record, std::size_t index)
 {
     ProjectKind kind;
-    std::string base, extension;
-    if (record.name.empty() || !projectKindOf(fileName, kind) ||
-        !splitName(fileName, base, extension))
+    std::string number;
+    if (record.name.empty() || !fileNumberOf(fileName, kind, number) ||
+        number != fileNumberOf(kind, record, index))
         return false;
-    if (kind == ProjectKind::Fem)
-        return base.substr(2) == numberText(kind, record, index);
-    const bool lettersMatch =
-        record.fileLetters.size() != 2 ||
-        strcasecmp(base.substr(1, 2).c_str(), record.fileLetters.c_str()) == 0;
-    return lettersMatch && base.substr(3) == numberText(kind, record, index);
+    return kind == ProjectKind::Fem || record.fileLetters.size() != 2 ||
+           strcasecmp(fileName.substr(1, 2).c_str(), record.fileLetters.c_str()) == 0;
 }
 
 } // namespace loaddata

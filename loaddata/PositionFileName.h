@@ -29,4 +29,10 @@ bool namesPosition(const std::string& fileName, const PlanRecord& record, std::s
 // The kind of project a position file name belongs to; false when it is no position's.
 bool projectKindOf(const std::string& fileName, ProjectKind& kind);
 
+// The characters of a position's file name that carry its number: the last four digits of
+// its plan record number, or the last six characters of its "%06i" FEM number.
+std::string fileNumberOf(ProjectKind kind, const PlanRecord& record, std::size_t index);
+// The same characters of a file name; false when it is no position's.
+bool fileNumberOf(const std::string& fileName, ProjectKind& kind, std::string& number);
+
 } // namespace loaddata

@@ -12,7 +12,7 @@ namespace
 
 struct CachedPlan {
     FileStamp stamp;
-    std::shared_ptr<const PlanFile> plan;
+    std::shared_ptr<const ProjectPlan> plan;
 };
 
 // A few projects are open at a time (the current one, the FEM project, tests' copies).
@@ -24,11 +24,6 @@ std::map<std::string, CachedPlan>& planCache()
     return cache;
 }
 
-bool sameStamp(const FileStamp& a, const FileStamp& b)
-{
-    return a.exists == b.exists && a.modified == b.modified && a.size == b.size;
-}
-
 std::string trimmed(const std::string& text)
 {
     return text.substr(0, text.find_last_not_of(' ') + 1);
@@ -36,7 +31,19 @@ std::string trimmed(const std::string& text)
 
 } // namespace
 
-LookupError planOf(const std::string& directory, std::shared_ptr<const PlanFile>& plan)
+ProjectPlan::ProjectPlan(PlanFile planFile) : file(std::move(planFile))
+{
+    for (std::size_t k = 0; k < file.records.size(); ++k) {
+        const PlanRecord& record = file.records[k];
+        if (record.name.empty())
+            continue;
+        byName.emplace(record.name, k);
+        for (ProjectKind kind : {ProjectKind::Current, ProjectKind::Fem})
+            byFileNumber[static_cast<int>(kind)][fileNumberOf(kind, record, k)].push_back(k);
+    }
+}
+
+LookupError planOf(const std::string& directory, std::shared_ptr<const ProjectPlan>& plan)
 {
     const std::string path = directory + kPlanFileName;
     const FileStamp stamp = fileStamp(path);
@@ -48,10 +55,11 @@ LookupError planOf(const std::string& directory, std::shared_ptr<const PlanFile>
         plan = cached->second.plan;
         return LookupError::None;
     }
-    auto fresh = std::make_shared<PlanFile>();
-    const FormatError error = readPlanFile(path, *fresh);
+    PlanFile file;
+    const FormatError error = readPlanFile(path, file);
     if (error != FormatError::None)
         return error == FormatError::Missing ? LookupError::NoPlan : LookupError::PlanDamaged;
+    auto fresh = std::make_shared<const ProjectPlan>(std::move(file));
     if (cache.size() >= kCachedPlans)
         cache.clear();
     cache[path] = CachedPlan{stamp, fresh};
@@ -62,35 +70,37 @@ LookupError planOf(const std::string& directory, std::shared_ptr<const PlanFile>
 LookupError findLoadFile(const std::string& directory, ProjectKind kind, const std::string& name,
                          std::string& loadFile)
 {
-    std::shared_ptr<const PlanFile> plan;
+    std::shared_ptr<const ProjectPlan> plan;
     const LookupError error = planOf(directory, plan);
     if (error != LookupError::None)
         return error;
-    const std::string wanted = trimmed(name);
-    for (std::size_t k = 0; k < plan->records.size(); ++k) {
-        const PlanRecord& record = plan->records[k];
-        if (record.name.empty() || record.name != wanted)
-            continue;
-        std::string found;
-        if (!findFirstFile(directory, loadFilePattern(kind, record, k), found))
-            return LookupError::NoLoadFile;
-        loadFile = directory + found;
-        return LookupError::None;
-    }
-    return LookupError::NotListed;
+    const auto listed = plan->byName.find(trimmed(name));
+    if (listed == plan->byName.end())
+        return LookupError::NotListed;
+    const std::size_t k = listed->second;
+    std::string found;
+    if (!findFirstFile(directory, loadFilePattern(kind, plan->file.records[k], k), found))
+        return LookupError::NoLoadFile;
+    loadFile = directory + found;
+    return LookupError::None;
 }
 
 LookupError findListedPosition(const std::string& file, ListedPosition& position)
 {
     const std::string name = fileNameOf(file);
-    if (!projectKindOf(name, position.kind))
+    std::string number;
+    if (!fileNumberOf(name, position.kind, number))
         return LookupError::BadFileName;
     position.directory = directoryOf(file);
     const LookupError error = planOf(position.directory, position.plan);
     if (error != LookupError::None)
         return error;
-    for (std::size_t k = 0; k < position.plan->records.size(); ++k) {
-        if (namesPosition(name, position.plan->records[k], k)) {
+    const auto& index = position.plan->byFileNumber[static_cast<int>(position.kind)];
+    const auto candidates = index.find(number);
+    if (candidates == index.end())
+        return LookupError::NotListed;
+    for (std::size_t k : candidates->second) {
+        if (namesPosition(name, position.plan->file.records[k], k)) {
             position.index = k;
             return LookupError::None;
         }

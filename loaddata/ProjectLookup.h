@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace loaddata
 {
@@ -23,18 +25,27 @@ enum class LookupError {
     NoLoadFile,  // the position is listed but its load file is missing
 };
 
+// A plan file with its positions indexed by name and by the number their file names carry.
+struct ProjectPlan {
+    explicit ProjectPlan(PlanFile planFile);
+
+    PlanFile file;
+    std::unordered_map<std::string, std::size_t> byName; // the first record of each name
+    std::unordered_map<std::string, std::vector<std::size_t>> byFileNumber[2]; // per kind
+};
+
 // A position as its project's plan file lists it.
 struct ListedPosition {
     std::string directory; // with its trailing separator
     ProjectKind kind = ProjectKind::Current;
-    std::shared_ptr<const PlanFile> plan;
+    std::shared_ptr<const ProjectPlan> plan;
     std::size_t index = 0; // the record; position number index + 1
 
-    const PlanRecord& record() const { return plan->records[index]; }
+    const PlanRecord& record() const { return plan->file.records[index]; }
 };
 
 // The plan file of a project directory (with its trailing separator).
-LookupError planOf(const std::string& directory, std::shared_ptr<const PlanFile>& plan);
+LookupError planOf(const std::string& directory, std::shared_ptr<const ProjectPlan>& plan);
 
 // The full path of the load file of the position with the given name (trailing blanks do
 // not count) in the project directory; the first listed position of that name counts.

@@ -56,6 +56,11 @@ std::string fileNameOf(const std::string& path)
     return path.substr(directoryOf(path).size());
 }
 
+bool sameStamp(const FileStamp& a, const FileStamp& b)
+{
+    return a.exists == b.exists && a.modified == b.modified && a.size == b.size;
+}
+
 std::string currentProjectDirectory()
 {
     return directoryOf(firstLineOf(programRoot() + kPathSeparator + kProjectListName));

@@ -57,5 +57,7 @@ struct FileStamp {
     uint64_t size = 0;
 };
 FileStamp fileStamp(const std::string& path);
+// Whether a file is unchanged between two stamps, so that what was read from it still holds.
+bool sameStamp(const FileStamp& a, const FileStamp& b);
 
 } // namespace loaddata

@@ -1,25 +1,69 @@
 #include "loaddata/TransferSources.h"
 
 #include "loaddata/PositionFile.h"
+#include "loaddata/SuiteEnvironment.h"
 #include "loaddata/TransferFile.h"
+
+#include <unordered_map>
 
 namespace loaddata
 {
 
+namespace
+{
+
+constexpr std::size_t kKeptFiles = 1 << 16;
+
+struct Sources {
+    FormatError error = FormatError::None;
+    std::vector<std::string> paths;
+};
+
+template <class Fact> struct Kept {
+    FileStamp stamp;
+    Fact fact;
+};
+
+// The fact read from a file, read again only when the file has changed.
+template <class Fact, class Read>
+const Fact& remembered(std::unordered_map<std::string, Kept<Fact>>& kept, const std::string& path,
+                       Read read)
+{
+    const FileStamp stamp = fileStamp(path);
+    const auto found = kept.find(path);
+    if (found != kept.end() && sameStamp(found->second.stamp, stamp))
+        return found->second.fact;
+    if (kept.size() >= kKeptFiles)
+        kept.clear();
+    Kept<Fact>& entry = kept[path];
+    entry = Kept<Fact>{stamp, read()};
+    return entry.fact;
+}
+
+} // namespace
+
 bool isReadableLoadFile(const std::string& loadFile)
 {
-    PositionLoadData data;
-    return readPositionFile(loadFile, data) == FormatError::None;
+    static std::unordered_map<std::string, Kept<bool>> kept;
+    return remembered(kept, loadFile, [&loadFile] {
+        PositionLoadData data;
+        return readPositionFile(loadFile, data) == FormatError::None;
+    });
 }
 
 FormatError readTransferSources(const std::string& transferFile, std::vector<std::string>& sources)
 {
-    TransferData data;
-    const FormatError error = readTransferFile(transferFile, data);
-    sources.clear();
-    for (const TransferHeader& header : data.headers)
-        sources.push_back(header.sourcePath);
-    return error;
+    static std::unordered_map<std::string, Kept<Sources>> kept;
+    const Sources& read = remembered(kept, transferFile, [&transferFile] {
+        TransferData data;
+        Sources found;
+        found.error = readTransferFile(transferFile, data);
+        for (const TransferHeader& header : data.headers)
+            found.paths.push_back(header.sourcePath);
+        return found;
+    });
+    sources = read.paths;
+    return read.error;
 }
 
 } // namespace loaddata

@@ -1,5 +1,7 @@
 // What the tree check needs of a position's files, read without touching the state of the
-// bind calls or of LoadSerializeData, which a caller may be in the middle of.
+// bind calls or of LoadSerializeData, which a caller may be in the middle of. What was read
+// is kept while a file's size and time of last writing stay the same: the page checks every
+// position, and each check walks all positions that feed it.
 #pragma once
 
 #include "loaddata/FormatError.h"

@@ -122,7 +122,7 @@ int Get_Project_Name(const char* file, char* out)
 {
     ListedPosition position;
     return out != nullptr && listed(file, position)
-               ? handOut(position.plan->header.projectName, out, kPathSize)
+               ? handOut(position.plan->file.header.projectName, out, kPathSize)
                : 0;
 }
 

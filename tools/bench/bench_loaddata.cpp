@@ -245,6 +245,15 @@ int main(int argc, char** argv)
                     t.libraryWrite, t.rawCopy, t.rawCopy / t.libraryWrite, t.rawDurableCopy,
                     t.rawDurableCopy / t.libraryWrite);
     };
+    start = now();
+    int inOrder = 0;
+    for (const std::string& file : loadFiles) {
+        char outFile[260], out2[260];
+        const int code = static_cast<short>(CheckTree(file.c_str(), outFile, out2));
+        inOrder += code == 0 || code == -11;
+    }
+    std::printf("CheckTree of all %zu positions: %.3f s, %d in order\n", loadFiles.size(),
+                now() - start, inOrder);
     row("position load files (.017)", loadFiles.size(), load);
     row("transfer files (.016)", transferFiles.size(), transfer);
     return load.failures + transfer.failures == 0 ? 0 : 1;

@@ -38,6 +38,17 @@ class TransferEditor : public ::testing::Test
         DoubleAddPosition(0, "BEAM", &m_beam.Record());
         DoubleAddPosition(1, "WALL", &m_wall.Record());
         DoubleAddPosition(0, "COL", &m_column.Record());
+        m_allocations = LiveAllocations();
+    }
+
+    // Every test leaves the model's allocations and the library's protocol as it found
+    // them: editors, items and records freed, no file open, no position data held.
+    void TearDown() override
+    {
+        EXPECT_EQ(LiveAllocations(), m_allocations);
+        EXPECT_EQ(DoubleViolations(), 0);
+        EXPECT_EQ(DoubleTransferFileOpen(), 0);
+        EXPECT_EQ(DoubleLoadedPositions(), 0);
     }
 
     std::unique_ptr<CKVEditor> Editor() { return std::make_unique<CKVEditor>(&m_request, nullptr); }
@@ -85,6 +96,7 @@ class TransferEditor : public ::testing::Test
     LoadDataBuilder m_beam{{"A", "B"}, {"g", "q"}};
     LoadDataBuilder m_wall{{"W1"}, {"g", "s", "w"}, 1, 2};
     LoadDataBuilder m_column{{"C"}, {"g"}};
+    long m_allocations = 0;
 };
 
 int CountLines(const std::string& log, const std::string& line)

@@ -102,6 +102,8 @@ struct MessageBoxInfo {
 };
 
 // Runs fn on the user-interface thread and waits for it; an exception from fn is rethrown.
+// Outside a scripted run it runs fn at once: reading windows works there, posting steps
+// (clicks, keys, Sync) do not.
 void OnUi(const std::function<void()>& fn);
 // Waits until every message posted so far to the user-interface thread was handled.
 void Sync();

@@ -64,7 +64,8 @@ void DestroyHelperWindow()
 
 void OnUi(const std::function<void()>& fn)
 {
-    if (::GetCurrentThreadId() == State().uiThread) {
+    // Outside a scripted run the caller's thread is the user-interface thread.
+    if (!State().helper || ::GetCurrentThreadId() == State().uiThread) {
         fn();
         return;
     }
@@ -84,6 +85,8 @@ void OnUi(const std::function<void()>& fn)
 
 void Sync()
 {
+    if (!State().helper)
+        Fail("a step that posts messages needs a scripted run (RunScripted)");
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     ::PostMessageA(State().helper, kMarker, 0, reinterpret_cast<LPARAM>(event));
     if (::WaitForSingleObject(event, kWaitMilliseconds) != WAIT_OBJECT_0)

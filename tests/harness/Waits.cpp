@@ -25,7 +25,7 @@ std::vector<Window> TopLevelWindows()
 {
     std::vector<Window> windows;
     OnUi([&] {
-        ::EnumThreadWindows(State().uiThread, &AddWindow, reinterpret_cast<LPARAM>(&windows));
+        ::EnumThreadWindows(::GetCurrentThreadId(), &AddWindow, reinterpret_cast<LPARAM>(&windows));
     });
     return windows;
 }

@@ -62,7 +62,9 @@ void CKVEditor::ReadStoredAssignments(int headerCount)
         for (int z = 0; z < count; ++z) {
             int sourceLoad = 0;
             int ownLoad = 0;
-            InitZuordTabelle(1, &sourceLoad, &ownLoad);
+            // A library that has fewer rows than it announced ends the table there.
+            if (!LoadDataSucceeded(InitZuordTabelle(1, &sourceLoad, &ownLoad)))
+                break;
             stored->m_dwSourceLoads.Add(static_cast<DWORD>(sourceLoad));
             stored->m_dwOwnLoads.Add(static_cast<DWORD>(ownLoad));
         }

@@ -306,6 +306,15 @@ TEST_F(TransferEditor, ReadFailures)
     EXPECT_EQ(reader->ReadTransfers(), 2);
     EXPECT_EQ(reader->m_storedAssignments.GetSize(), 2) << "tables read so far stay";
     EXPECT_EQ(reader->GetTransferCount(), 0);
+
+    DoubleFail("LoadBindSerializeData", 0); // reading needs no work of it in the double
+    DoubleClearLog();
+    DoubleFail("InitZuordTabelle", 1); // the library gives fewer rows than it announced
+    reader = Editor();
+    EXPECT_EQ(reader->ReadTransfers(), 0);
+    EXPECT_EQ(CountLines(DoubleLog(), "InitZuordTabelle(1)"), 2) << "one try per table";
+    ASSERT_EQ(reader->GetTransferCount(), 2);
+    EXPECT_EQ(reader->GetTransfer(0)->m_loadAssignments.GetSize(), 0);
     EXPECT_EQ(DoubleViolations(), 0);
     EXPECT_EQ(DoubleTransferFileOpen(), 0);
 }

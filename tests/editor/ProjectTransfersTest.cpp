@@ -1,6 +1,7 @@
 // The editor's reading and writing through the real load data library, on a generated
 // sample project registered as the suite's current one.
 #include "editor/CKVEditor.h"
+#include "loaddata/TransferFile.h"
 #include "model/KVComponent.h"
 #include "model/KVItem.h"
 #include "model/KVLoad.h"
@@ -144,6 +145,19 @@ TEST_F(ProjectTransfers, ChangedAndVanishedSources)
         EXPECT_EQ(editor->GetTransfer(i)->m_nValid, 1);
         EXPECT_NE(editor->GetTransfer(i)->m_nTransferNumber, vanished.number);
     }
+}
+
+TEST_F(ProjectTransfers, OlderFormatVersion)
+{
+    ASSERT_TRUE(m_project.written());
+    loaddata::TransferData data;
+    const std::string file = m_project.transferFile(m_target);
+    ASSERT_EQ(loaddata::readTransferFile(file, data), loaddata::FormatError::None);
+    data.dataVersion = 0; // sources named relative to the project, before project groups
+    ASSERT_EQ(loaddata::writeTransferFile(file, data), loaddata::FormatError::None);
+    CKVEditor editor(&m_request, nullptr);
+    EXPECT_EQ(editor.ReadTransfers(), 1);
+    EXPECT_EQ(editor.GetTransferCount(), 0);
 }
 
 TEST_F(ProjectTransfers, UnreadableFile)

@@ -3,6 +3,7 @@
 
 #include "entry/CKVApp.h"
 #include "entry/EditorEntry.h"
+#include "page/PageEntry.h"
 
 namespace
 {
@@ -17,6 +18,13 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 KESVAR_API int DoModalKVEdit(KVEditRequest* request)
 {
     return RunEditorEntry(request);
+}
+
+KESVAR_API void FillNamesForDialog(HWND parent, const char* projectName, unsigned int count,
+                                   const char* const* names, const char* const* files,
+                                   int* recalculate, char* fileToRecalculate)
+{
+    RunPageEntry(parent, projectName, count, names, files, recalculate, fileToRecalculate);
 }
 
 KESVAR_API int LoadKVDStringsLibrary(void)

@@ -1,0 +1,105 @@
+// The splitter bar between tree and text, and the placement of the standalone dialog in
+// the settings ("WindowManager").
+#include "page/CMyPropertyPage2.h"
+
+#include "resources/ResourceIds.h"
+#include "settings/SettingsKey.h"
+#include "settings/WindowPlacement.h"
+
+#include <algorithm>
+
+bool CMyPropertyPage2::IsOnSplitter(CPoint point) const
+{
+    return point.x >= m_rcSplitter.left && point.x <= m_rcSplitter.right &&
+           point.y >= m_rcSplitter.top && point.y <= m_rcSplitter.bottom;
+}
+
+int CMyPropertyPage2::ClampSplitter(int x) const
+{
+    CRect window;
+    GetWindowRect(&window);
+    ScreenToClient(&window);
+    const int nLowest = window.left + m_nTreeLeft + m_nColumnGap + m_rcSplitter.Width();
+    const int nHighest = window.right - m_nRightMargin - m_nColumnGap;
+    return std::min(std::max(x, nLowest), nHighest);
+}
+
+BOOL CMyPropertyPage2::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    // The cursor comes from where the page's template was found: the language library of
+    // the standalone dialog, the module itself for a hosted page.
+    if (IsOnSplitter(point) &&
+        ::SetCursor(::LoadCursorA(m_hTemplateResource, MAKEINTRESOURCEA(IDC_SPLITBAR_CURSOR))))
+        return TRUE;
+    return CPropertyPage::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void CMyPropertyPage2::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (IsOnSplitter(point)) {
+        SetCapture();
+        m_bSplitterDrag = 1;
+        m_rcSplitterOld = m_rcSplitter;
+    }
+    CPropertyPage::OnLButtonDown(nFlags, point);
+}
+
+void CMyPropertyPage2::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bSplitterDrag) {
+        // Only the bar follows the mouse; tree and text change when it is released.
+        MoveWnd(&m_splitBar, ClampSplitter(point.x) - m_rcSplitter.left);
+        m_rcSplitter = ChildRect(&m_splitBar);
+    }
+    CPropertyPage::OnMouseMove(nFlags, point);
+}
+
+void CMyPropertyPage2::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_bSplitterDrag == 1) {
+        m_bSplitterDrag = 0;
+        ::ReleaseCapture();
+        m_nTreeWidth += m_rcSplitter.left - m_rcSplitterOld.left;
+        m_nTextWidth += m_rcSplitterOld.left - m_rcSplitter.left;
+        Expand();
+        InvalidateWnds();
+    }
+    CPropertyPage::OnLButtonUp(nFlags, point);
+}
+
+void CMyPropertyPage2::RestoreWindowPos()
+{
+    KVSettingsKey key;
+    if (key.OpenSettings() != ERROR_SUCCESS)
+        return;
+    long left = 0, top = 0, width = 0, height = 0, splitter = 0;
+    if (ReadWindowPlacement(key, left, top, width, height, splitter) != 1)
+        return;
+    // A place on a screen that is no longer there would leave the dialog out of reach.
+    const RECT stored = {left, top, left + width, top + height};
+    if (::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL))
+        MoveWindow(left, top, width, height, TRUE);
+    if (splitter != 0) {
+        ActivateSplitter();
+        // A stored bar outside today's limits is kept within them.
+        const int nDistance = ClampSplitter(splitter) - m_rcSplitter.left;
+        m_rcSplitterOld = m_rcSplitter;
+        m_rcSplitter.OffsetRect(nDistance, 0);
+        Expand();
+        MoveWnd(&m_splitBar, nDistance);
+    }
+}
+
+void CMyPropertyPage2::SaveWindowPos()
+{
+    CRect window;
+    GetWindowRect(&window);
+    KVSettingsKey key;
+    if (key.OpenSettings() != ERROR_SUCCESS)
+        return;
+    WriteWindowPlacement(key, window.left, window.top, window.Width(), window.Height(),
+                         m_rcSplitter.left);
+}

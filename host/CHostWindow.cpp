@@ -4,6 +4,7 @@
 #include "host/HostActions.h"
 #include "host/HostResources.h"
 #include "host/Installation.h"
+#include "host/LoadPage.h"
 
 namespace host
 {
@@ -18,6 +19,8 @@ const char* const kLanguageNames[] = {"Deutsch", "English"};
 BEGIN_MESSAGE_MAP(CHostWindow, CDialog)
 ON_BN_CLICKED(IDC_EDIT_TRANSFERS, OnEditTransfers)
 ON_BN_CLICKED(IDC_RECALCULATE, OnRecalculate)
+ON_BN_CLICKED(IDC_TRANSFERRED_LOADS, OnTransferredLoads)
+ON_BN_CLICKED(IDC_LOAD_SHEET, OnLoadSheet)
 ON_CBN_SELCHANGE(IDC_LANGUAGE, OnLanguage)
 ON_NOTIFY(NM_DBLCLK, IDC_POSITIONS, OnPositionsDoubleClick)
 END_MESSAGE_MAP()
@@ -50,9 +53,9 @@ BOOL CHostWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_positions.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_positions.InsertColumn(0, "", LVCFMT_LEFT, 90);
-    m_positions.InsertColumn(1, "", LVCFMT_LEFT, 200);
-    m_positions.InsertColumn(2, "", LVCFMT_LEFT, 110);
+    m_positions.InsertColumn(0, "", LVCFMT_LEFT, 80);
+    m_positions.InsertColumn(1, "", LVCFMT_LEFT, 180);
+    m_positions.InsertColumn(2, "", LVCFMT_LEFT, 105);
     for (const char* name : kLanguageNames)
         m_language.AddString(name);
     m_language.SetCurSel(currentLanguage() == kEnglish ? 1 : 0);
@@ -73,6 +76,8 @@ void CHostWindow::ApplyTexts()
         HostText text;
     } controls[] = {{IDC_EDIT_TRANSFERS, kTextEditTransfers},
                     {IDC_RECALCULATE, kTextRecalculate},
+                    {IDC_TRANSFERRED_LOADS, kTextTransferredLoads},
+                    {IDC_LOAD_SHEET, kTextLoadSheet},
                     {IDC_LANGUAGE_LABEL, kTextLanguage},
                     {IDCANCEL, kTextClose}};
     for (const auto& control : controls)
@@ -145,6 +150,26 @@ void CHostWindow::Recalculate(std::size_t index)
                   ? hostText(kTextRecalculated, name)
                   : hostText(kTextRecalculationFailed, name, error.c_str()));
     ShowPositionState(static_cast<int>(index));
+}
+
+void CHostWindow::OnTransferredLoads()
+{
+    const RecalculationRequest request = showTransferredLoads(m_project, m_hWnd);
+    if (!request.requested) {
+        SetStatus(hostText(kTextNoRecalculation));
+    } else if (request.index < 0) {
+        SetStatus(hostText(kTextNotInProject, request.file.c_str()));
+    } else {
+        m_positions.SetItemState(request.index, LVIS_SELECTED | LVIS_FOCUSED,
+                                 LVIS_SELECTED | LVIS_FOCUSED);
+        m_positions.SendMessage(LVM_ENSUREVISIBLE, request.index, FALSE);
+        Recalculate(static_cast<std::size_t>(request.index));
+    }
+}
+
+void CHostWindow::OnLoadSheet()
+{
+    showLoadSheet(m_project, this);
 }
 
 void CHostWindow::OnLanguage()

@@ -27,6 +27,8 @@ class CHostWindow : public CDialog
 
     afx_msg void OnEditTransfers();
     afx_msg void OnRecalculate();
+    afx_msg void OnTransferredLoads();
+    afx_msg void OnLoadSheet();
     afx_msg void OnLanguage();
     afx_msg void OnPositionsDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
 

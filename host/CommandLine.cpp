@@ -1,5 +1,7 @@
 #include "host/CommandLine.h"
 
+#include <utility>
+
 namespace host
 {
 
@@ -11,13 +13,27 @@ bool isOption(const std::string& argument)
     return argument.rfind("--", 0) == 0;
 }
 
+// The commands without a value.
+const HostCommand::Kind* plainCommand(const std::string& option)
+{
+    using Kind = HostCommand::Kind;
+    static const std::pair<const char*, Kind> commands[] = {{"--list", Kind::List},
+                                                            {"--window", Kind::Window},
+                                                            {"--loads", Kind::Loads},
+                                                            {"--sheet", Kind::Sheet}};
+    for (const auto& command : commands)
+        if (option == command.first)
+            return &command.second;
+    return nullptr;
+}
+
 } // namespace
 
 const char* usage()
 {
     return "usage: kvhost [--project DIR | --sample [DIR]] [--language deu|eng]\n"
            "              [--pictures DIR] [--list] [--edit POSITION]\n"
-           "              [--recalculate POSITION] [--window]\n"
+           "              [--recalculate POSITION] [--loads] [--sheet] [--window]\n"
            "  --project DIR       the project in DIR (a folder with a plan file)\n"
            "  --sample [DIR]      the sample project, generated in DIR when missing\n"
            "                      (default: the folder sample beside the program)\n"
@@ -29,6 +45,9 @@ const char* usage()
            "  --edit POSITION     the load transfer editor for a position (name or file)\n"
            "  --recalculate POSITION\n"
            "                      recalculates a position\n"
+           "  --loads             the transferred-load page over all positions; a position\n"
+           "                      handed back for recalculation is recalculated\n"
+           "  --sheet             the host's load sheet with the module's page in it\n"
            "  --window            the main window (the default without commands)\n";
 }
 
@@ -54,8 +73,8 @@ bool parseCommandLine(const std::vector<std::string>& arguments, HostOptions& op
             options.commands.push_back({Kind::Edit, value});
         else if (option == "--recalculate")
             options.commands.push_back({Kind::Recalculate, value});
-        else if (option == "--list" || option == "--window") {
-            options.commands.push_back({option == "--list" ? Kind::List : Kind::Window, ""});
+        else if (const Kind* kind = plainCommand(option)) {
+            options.commands.push_back({*kind, ""});
             takesValue = false;
         } else {
             error = "unknown option " + option;

@@ -2,7 +2,8 @@
 // runs them in order without one and prints what it did, for scripts:
 //
 //   kvhost [--project DIR | --sample [DIR]] [--language deu|eng] [--pictures DIR]
-//          [--list] [--edit POSITION] [--recalculate POSITION] [--window]
+//          [--list] [--edit POSITION] [--recalculate POSITION] [--loads] [--sheet]
+//          [--window]
 #pragma once
 
 #include "host/ProjectLocation.h"
@@ -19,6 +20,8 @@ struct HostCommand {
         Edit,        // the load transfer editor for a position
         Recalculate, // recalculate a position
         Window,      // the main window
+        Loads,       // the transferred-load page over all positions
+        Sheet,       // the host's load sheet with the module's page
     };
     Kind kind;
     std::string position; // a name or a file, for Edit and Recalculate

@@ -3,6 +3,7 @@
 #include "host/CHostWindow.h"
 #include "host/HostActions.h"
 #include "host/Installation.h"
+#include "host/LoadPage.h"
 #include "host/WindowCapture.h"
 #include "loaddata/SuiteEnvironment.h"
 
@@ -56,6 +57,13 @@ class CommandRun
             m_out << "window closed\n";
             return true;
         }
+        if (command.kind == Kind::Sheet) {
+            const INT_PTR result = showLoadSheet(m_project, nullptr);
+            m_out << "load sheet closed with " << (result == IDOK ? "OK" : "Cancel") << "\n";
+            return true;
+        }
+        if (command.kind == Kind::Loads)
+            return transferredLoads();
         const int index = m_project.find(command.position);
         if (index < 0) {
             m_out << "no position " << command.position << " in the project\n";
@@ -63,22 +71,44 @@ class CommandRun
         }
         const std::string& name = m_project.positions()[index].name;
         if (command.kind == Kind::Edit) {
-            m_out << "edit " << name << ": "
-                  << outcomeWord(editTransfers(m_project, static_cast<std::size_t>(index), nullptr))
-                  << "\n";
+            const EditOutcome outcome =
+                editTransfers(m_project, static_cast<std::size_t>(index), nullptr);
+            m_out << "edit " << name << ": " << outcomeWord(outcome) << "\n";
             return true;
         }
+        return recalculateAndSay(static_cast<std::size_t>(index));
+    }
+
+  private:
+    bool transferredLoads()
+    {
+        const RecalculationRequest request = showTransferredLoads(m_project, nullptr);
+        if (!request.requested) {
+            m_out << "transferred loads: no recalculation requested\n";
+            return true;
+        }
+        m_out << "transferred loads: recalculation requested for " << request.file << "\n";
+        if (request.index < 0) {
+            m_out << "not a position of the project: not recalculated\n";
+            return false;
+        }
+        return recalculateAndSay(static_cast<std::size_t>(request.index));
+    }
+
+    bool recalculateAndSay(std::size_t index)
+    {
+        const std::string& name = m_project.positions()[index].name;
         std::string error;
-        const bool done = recalculate(m_project, static_cast<std::size_t>(index), error);
+        const bool done = recalculate(m_project, index, error);
         m_out << (done ? "recalculated " + name : "cannot recalculate " + name + ": " + error)
               << "\n";
         return done;
     }
 
-  private:
     std::unique_ptr<WindowCapture> pictures(const HostCommand& command) const
     {
-        static const char* const labels[] = {"list", "edit", "recalculate", "window"};
+        static const char* const labels[] = {"list",   "edit",  "recalculate",
+                                             "window", "loads", "sheet"};
         if (m_options.pictures.empty())
             return nullptr;
         return std::make_unique<WindowCapture>(m_options.pictures,

@@ -37,6 +37,7 @@ enum HostText {
     kTextProjectName,
     kTextProjectFolder,
     kTextPositionCount,
+    kTextNotInProject,
     kTextCount
 };
 

@@ -50,6 +50,11 @@ TEST(CommandLine, OptionsChooseTheProjectTheLanguageAndCommandsInTheirOrder)
     EXPECT_EQ(Kind::Recalculate, some.commands[2].kind);
     EXPECT_EQ(Kind::Window, some.commands[3].kind);
 
+    host::HostOptions pages = parsed({"--loads", "--sheet"});
+    ASSERT_EQ(2u, pages.commands.size());
+    EXPECT_EQ(Kind::Loads, pages.commands[0].kind);
+    EXPECT_EQ(Kind::Sheet, pages.commands[1].kind);
+
     EXPECT_EQ("", parsed({"--sample", "--list"}).project.path);
     EXPECT_EQ("D:\\s", parsed({"--sample", "D:\\s", "--pictures", "D:\\p"}).project.path);
     EXPECT_EQ("D:\\p", parsed({"--pictures", "D:\\p", "--list"}).pictures);

@@ -17,3 +17,16 @@ kv_wine_start() {
   wineserver -p
   kv_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
+
+# The prefix that draws on X11 (the screenshots, the demo): created once, inside a running
+# X server; the test prefix keeps the null driver.
+kv_x11_prefix() {
+  export WINEPREFIX="$KV_BUILD/wineprefix-x11"
+  if [ ! -f "$WINEPREFIX/.kesvar-x11-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    env LC_ALL=de_DE.UTF-8 wineboot -i >/dev/null 2>&1
+    kv_wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.kesvar-x11-ready"
+  fi
+}

@@ -75,11 +75,7 @@ void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
         CString strText = ChildText(name, nTransfer);
         if (bCycle)
             strText += LoadPageString(IDS_PAGE_CYCLE);
-        const HTREEITEM hChild = m_tree.InsertItem(strText, hParent, TVI_LAST);
-        m_tree.SetItemData(hChild, static_cast<DWORD_PTR>(m_nItemCount++));
-        m_itemFiles.Add(childFile);
-        m_itemMessages.Add("");
-        children.push_back({hChild, childFile, bCycle});
+        children.push_back({AddTreeItem(strText, hParent, childFile, ""), childFile, bCycle});
     }
     // The reader holds one transfer file: release it before any child's file is opened.
     LoadBindFree();

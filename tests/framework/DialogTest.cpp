@@ -284,19 +284,20 @@ BEGIN_MESSAGE_MAP(OuterDialog, CDialog)
 ON_BN_CLICKED(IDC_OUTER_OPEN, OnOpen)
 END_MESSAGE_MAP()
 
+BOOL CALLBACK CountDialogWindow(HWND hWnd, LPARAM lParam)
+{
+    char name[16] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    *reinterpret_cast<int*>(lParam) += std::string(name) == "#32770";
+    return TRUE;
+}
+
 // Dialogs and message boxes of this thread, shown or hidden.
 int DialogWindowsOfThisThread()
 {
     int count = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) {
-            char name[16] = "";
-            ::GetClassNameA(hWnd, name, sizeof name);
-            *reinterpret_cast<int*>(lParam) += std::string(name) == "#32770";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogWindow,
+                        reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

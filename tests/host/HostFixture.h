@@ -3,14 +3,20 @@
 // puts the module and its language libraries) and whose language is German.
 #pragma once
 
+#include "host/CHostWindow.h"
 #include "host/HostProject.h"
+#include "host/HostResources.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
+#include "tests/harness/Harness.h"
 #include "tests/loaddata/project/GeneratedProject.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 class HostFixture : public ::testing::Test
 {
@@ -41,4 +47,21 @@ class HostFixture : public ::testing::Test
     RegistrySandbox m_sandbox{kSettingsKeyPath};
     GeneratedProject m_generated;
     host::HostProject m_project;
+};
+
+// The same with the host's main window, run while a script drives it; the script's last
+// step is the main window's Close.
+class HostWindowTest : public HostFixture
+{
+  protected:
+    void Run(const std::function<void(harness::Window main)>& script)
+    {
+        host::CHostWindow window(m_project);
+        harness::RunScripted([&] { return window.DoModal(); },
+                             [&] {
+                                 harness::Window main = harness::WaitForDialog(IDC_POSITIONS);
+                                 script(main);
+                                 main.Control(IDCANCEL).Click();
+                             });
+    }
 };

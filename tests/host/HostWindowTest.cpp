@@ -13,22 +13,6 @@ namespace
 
 using harness::Window;
 
-class HostWindowTest : public HostFixture
-{
-  protected:
-    // Runs the main window while script drives it; Close ends it.
-    void Run(const std::function<void(Window main)>& script)
-    {
-        host::CHostWindow window(m_project);
-        harness::RunScripted([&] { return window.DoModal(); },
-                             [&] {
-                                 Window main = harness::WaitForDialog(IDC_POSITIONS);
-                                 script(main);
-                                 main.Control(IDCANCEL).Click();
-                             });
-    }
-};
-
 TEST_F(HostWindowTest, ListsThePositionsWithProgramAndStateAndSaysHowMany)
 {
     Run([&](Window main) {

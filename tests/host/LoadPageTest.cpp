@@ -17,27 +17,12 @@ namespace
 
 using harness::Window;
 
-class LoadPageTest : public HostFixture
-{
-  protected:
-    void RunMain(const std::function<void(Window main)>& script)
-    {
-        host::CHostWindow window(m_project);
-        harness::RunScripted([&] { return window.DoModal(); },
-                             [&] {
-                                 Window main = harness::WaitForDialog(IDC_POSITIONS);
-                                 script(main);
-                                 main.Control(IDCANCEL).Click();
-                             });
-    }
-};
-
-TEST_F(LoadPageTest, APositionHandedBackForRecalculationIsRecalculated)
+TEST_F(HostWindowTest, APositionHandedBackForRecalculationIsRecalculated)
 {
     const std::size_t open = 6; // not calculated
     const std::string name = m_project.positions()[open].name;
     ASSERT_EQ(host::PositionState::NotCalculated, m_project.positions()[open].state);
-    RunMain([&](Window main) {
+    Run([&](Window main) {
         main.Control(IDC_TRANSFERRED_LOADS).Click();
         Window page = harness::WaitForDialog(IDC_LOAD_TREE);
         page.Control(IDC_LOAD_TREE).SelectTreeItem(name);
@@ -50,9 +35,9 @@ TEST_F(LoadPageTest, APositionHandedBackForRecalculationIsRecalculated)
     EXPECT_EQ(host::PositionState::Calculated, m_project.positions()[open].state);
 }
 
-TEST_F(LoadPageTest, ClosingThePageAsksForNoRecalculation)
+TEST_F(HostWindowTest, ClosingThePageAsksForNoRecalculation)
 {
-    RunMain([&](Window main) {
+    Run([&](Window main) {
         main.Control(IDC_TRANSFERRED_LOADS).Click();
         Window page = harness::WaitForDialog(IDC_LOAD_TREE);
         const auto items = page.Control(IDC_LOAD_TREE).TreeItems();
@@ -64,9 +49,9 @@ TEST_F(LoadPageTest, ClosingThePageAsksForNoRecalculation)
     });
 }
 
-TEST_F(LoadPageTest, TheHostsSheetHoldsTheModulesPageWithEveryPositionBesideItsOwn)
+TEST_F(HostWindowTest, TheHostsSheetHoldsTheModulesPageWithEveryPositionBesideItsOwn)
 {
-    RunMain([&](Window main) {
+    Run([&](Window main) {
         main.Control(IDC_LOAD_SHEET).Click();
         Window sheet = harness::WaitForDialog(IDC_LOAD_TREE);
         std::vector<std::string> firstLevel;
@@ -83,7 +68,7 @@ TEST_F(LoadPageTest, TheHostsSheetHoldsTheModulesPageWithEveryPositionBesideItsO
     });
 }
 
-TEST_F(LoadPageTest, TheLoadsCommandSaysWhetherARecalculationWasRequested)
+TEST_F(HostWindowTest, TheLoadsCommandSaysWhetherARecalculationWasRequested)
 {
     host::HostOptions options;
     std::string error;

@@ -7,7 +7,7 @@
 #include "model/LoadDataResult.h"
 #include "page/LoadPageString.h"
 #include "page/LoadText.h"
-#include "page/TransferHeader.h"
+#include "page/TransferReading.h"
 #include "resources/ResourceIds.h"
 
 #include <vector>
@@ -56,7 +56,7 @@ void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
 {
     int nIncoming = 0;
     int nHeaders = 0;
-    if (!LoadDataSucceeded(InitBindData(strFile, 1, &nIncoming, &nHeaders)))
+    if (!LoadDataSucceeded(OpenTransferFile(strFile, nIncoming, nHeaders)))
         return;
     std::vector<TreeChild> children;
     for (int h = 0; h < nHeaders; ++h) {

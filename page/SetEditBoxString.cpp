@@ -7,7 +7,7 @@
 #include "model/LoadDataResult.h"
 #include "page/LoadPageString.h"
 #include "page/LoadText.h"
-#include "page/TransferHeader.h"
+#include "page/TransferReading.h"
 #include "resources/ResourceIds.h"
 
 namespace
@@ -152,7 +152,7 @@ void CMyPropertyPage2::SetEditBoxString(short nMode)
     int nIncoming = 0;
     int nHeaders = 0;
     const BindReader reader;
-    if (!LoadDataSucceeded(InitBindData(strFile, 1, &nIncoming, &nHeaders)) || nIncoming == 0) {
+    if (!LoadDataSucceeded(OpenTransferFile(strFile, nIncoming, nHeaders)) || nIncoming == 0) {
         // The root stands for no position (its file is a single blank).
         if (strFile.GetLength() > 1) {
             m_strEditText = LoadPageString(IDS_PAGE_NO_TRANSFERS);

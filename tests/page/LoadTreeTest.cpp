@@ -58,11 +58,16 @@ TEST(LoadTree, SourcesOfEveryHostPositionRecursivelyNumberedAsBuilt)
     EXPECT_TRUE(std::any_of(expected.begin(), expected.end(), [](const NumberedItem& item) {
         return item.text.find(" - \xdc") != std::string::npos;
     }));
-    pagetest::RunStandalone(project, hosts, [&] {
-        const harness::Window page = pagetest::WaitForPage();
-        EXPECT_EQ(expected, pagetest::TreeOf(page));
-        page.Control(IDCANCEL).Click();
-    });
+    // Hosts name positions by either of their files; the tree is the same.
+    for (bool byLoadFile : {false, true})
+        pagetest::RunStandalone(
+            project, hosts,
+            [&] {
+                const harness::Window page = pagetest::WaitForPage();
+                EXPECT_EQ(expected, pagetest::TreeOf(page));
+                page.Control(IDCANCEL).Click();
+            },
+            byLoadFile);
 }
 
 // A hosted page that can be asked to build the tree below one of its items, as its

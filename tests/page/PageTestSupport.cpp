@@ -196,12 +196,13 @@ std::string FileOf(const GeneratedProject& project, int p)
 }
 
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script)
+                         const std::function<void()>& script, bool byLoadFile)
 {
     std::vector<std::string> names, files;
     for (int host : hosts) {
         names.push_back(project.building().positions[host].name);
-        files.push_back(FileOf(project, host));
+        files.push_back(byLoadFile ? project.loadFile(project.building().positions[host])
+                                   : FileOf(project, host));
     }
     std::vector<const char*> namePointers, filePointers;
     for (std::size_t i = 0; i < hosts.size(); ++i) {

@@ -47,9 +47,10 @@ struct PageResult {
 };
 
 // Runs the page standalone (as FillNamesForDialog does) over the project's positions at
-// the given indexes, with the script driving it; the project name is the building's.
+// the given indexes, with the script driving it; the project name is the building's. The
+// positions are named by their transfer files, or by their load files.
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script);
+                         const std::function<void()>& script, bool byLoadFile = false);
 
 // The standalone page's window once it is shown.
 harness::Window WaitForPage();

@@ -279,3 +279,37 @@ TEST_F(PageEntryTest, HostedPageBuildsTheSameTreeOnEveryActivationInTheSettingsL
     // The last hosted page took its language library with it.
     EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll"));
 }
+
+TEST_F(PageEntryTest, HostedPageOfTheModuleComesFromItsRunTimeClassAndOwnResources)
+{
+    m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
+    m_sandbox.SetString(settings::kLanguage, "ENG");
+    // The module's exported run-time class record, as a host of another module finds it.
+    const HMODULE module = GetModuleHandleA("kesvar.dll");
+    ASSERT_NE(nullptr, module);
+    const auto* runtimeClass = reinterpret_cast<const CRuntimeClass*>(
+        GetProcAddress(module, "_ZN16CMyPropertyPage221classCMyPropertyPage2E"));
+    ASSERT_NE(nullptr, runtimeClass);
+    EXPECT_STREQ("CMyPropertyPage2", runtimeClass->m_lpszClassName);
+    {
+        std::unique_ptr<CObject> object(runtimeClass->CreateObject());
+        auto* page = static_cast<CPropertyPage*>(object.get());
+        EXPECT_NE(nullptr, GetModuleHandleA("kesvar_eng.dll")) << "held while the page exists";
+        CPropertySheet sheet("Host");
+        sheet.AddPage(page);
+        bool hasTree = false, hasCancel = true;
+        RunScripted([&] { return sheet.DoModal(); },
+                    [&] {
+                        const Window dialog = pagetest::WaitForPage();
+                        const Window pageWindow(page->GetSafeHwnd());
+                        hasTree = pageWindow.HasControl(IDC_LOAD_TREE);
+                        hasCancel = pageWindow.HasControl(IDCANCEL);
+                        EXPECT_TRUE(pageWindow.Control(IDC_LOAD_TREE).TreeItems().empty());
+                        dialog.Control(IDCANCEL).Click();
+                    });
+        // The module's own template 100: the tree, and no Close button of its own.
+        EXPECT_TRUE(hasTree);
+        EXPECT_FALSE(hasCancel);
+    }
+    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll"));
+}

@@ -65,7 +65,7 @@ bool locateProject(const ProjectChoice& choice, std::string& projectFolder, std:
                           report, error);
     case ProjectChoice::Kind::Folder: {
         projectFolder = fullPath(choice.path);
-        if (projectFolder.back() != '\\')
+        if (projectFolder.empty() || projectFolder.back() != '\\')
             projectFolder += '\\';
         if (!hasPlanFile(projectFolder)) {
             error = "no plan file in " + projectFolder;

@@ -1,6 +1,7 @@
 #include "host/WindowCapture.h"
 
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace host
@@ -12,20 +13,19 @@ namespace
 WindowCapture* g_pCapture = nullptr;
 constexpr UINT kTickMilliseconds = 400;
 
+BOOL CALLBACK keepEnabledWindow(HWND window, LPARAM found)
+{
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 // The enabled, visible top-level window of this thread: the innermost modal one.
 HWND activeThreadWindow()
 {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), keepEnabledWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -125,6 +125,9 @@ void CALLBACK WindowCapture::onTimer(HWND, UINT, UINT_PTR, DWORD)
 
 void WindowCapture::tick()
 {
+    // A handle of a window that is gone may come back for a new one.
+    for (auto done = m_done.begin(); done != m_done.end();)
+        done = IsWindow(*done) ? std::next(done) : m_done.erase(done);
     HWND window = activeThreadWindow();
     if (!window || m_done.count(window)) {
         m_pending = nullptr;

@@ -114,3 +114,57 @@ TEST_F(HostFixture, EditOpensTheEditorForThePositionAndCancelLeavesItUnchanged)
 }
 
 } // namespace
+
+namespace
+{
+
+// Runs kvhost.exe from the test program's folder with its output in a pipe; its exit code.
+DWORD runHost(const std::string& arguments, std::string& output)
+{
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0))
+        return 999;
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = write;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + ProgramFolder() + "\\kvhost.exe\" " + arguments;
+    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(write);
+    char buffer[4096];
+    DWORD got = 0;
+    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    CloseHandle(read);
+    if (!started)
+        return 999;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 999;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return code;
+}
+
+TEST_F(HostFixture, TheProgramPrintsWhatItDidAndEndsWithItsExitCode)
+{
+    const host::HostPosition& first = m_project.positions()[0];
+    // Without the trailing backslash, which would escape the closing quote.
+    const std::string folder = m_project.directory().substr(0, m_project.directory().size() - 1);
+    std::string output;
+    EXPECT_EQ(0u, runHost("--project \"" + folder + "\" --list", output));
+    EXPECT_NE(std::string::npos, output.find(first.name + "\t" + first.program)) << output;
+    output.clear();
+    EXPECT_EQ(1u, runHost("--project \"" + folder + "\" --edit Nirgends", output));
+    EXPECT_NE(std::string::npos, output.find("no position Nirgends in the project")) << output;
+    output.clear();
+    EXPECT_EQ(2u, runHost("--bogus", output));
+    EXPECT_EQ(0u, output.find("kvhost: unknown option --bogus")) << output;
+    EXPECT_NE(std::string::npos, output.find("usage: kvhost")) << output;
+}
+
+} // namespace

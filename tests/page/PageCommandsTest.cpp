@@ -171,7 +171,7 @@ TEST(PagePrint, CollapsedRootAndAPrintFileThatCannotBeCreated)
     RemoveDirectoryA((project.folders().root + "kvd_info.txt").c_str());
 }
 
-TEST(PageRecalculation, NothingOnTheRootTheFileOfADeepSourceStandalone)
+TEST(PageRecalculation, NothingOnTheRootOrAFailedPositionTheFileOfADeepSourceStandalone)
 {
     RegistrySandbox sandbox(loaddata::kSettingsKey);
     GeneratedProject project;
@@ -181,17 +181,28 @@ TEST(PageRecalculation, NothingOnTheRootTheFileOfADeepSourceStandalone)
     const kvdata::Position& source = building.positions[first.incoming.front().source];
     const std::string sourceText =
         source.name + pagetest::NumberSuffix(first.incoming.front().number);
-    const pagetest::PageResult result = pagetest::RunStandalone(project, {foundation}, [&] {
-        const harness::Window page = pagetest::WaitForPage();
-        // Nothing selected yet, then the root: the command does nothing.
-        page.Control(ID_KVD_CALCUL).Click();
-        page.Control(IDC_LOAD_TREE).SelectTreeItem(building.projectName);
-        page.Control(ID_KVD_CALCUL).Click();
-        EXPECT_TRUE(page.Exists());
-        page.Control(IDC_LOAD_TREE).SelectTreeItem(sourceText);
-        page.Control(ID_KVD_CALCUL).Click();
-        harness::WaitUntilGone(page);
-    });
+    // A position whose transfer file is damaged fails its check.
+    const int damaged = FirstWith(
+        building, [&](const kvdata::Position& p) { return IsFoundation(p) && &p != &first; });
+    std::ofstream(pagetest::FileOf(project, damaged), std::ios::binary | std::ios::trunc)
+        << "damaged";
+    const std::string damagedText = building.positions[damaged].name + " (nicht geladen)";
+    const pagetest::PageResult result =
+        pagetest::RunStandalone(project, {foundation, damaged}, [&] {
+            harness::WaitForMessageBox().Answer(IDOK);
+            const harness::Window page = pagetest::WaitForPage();
+            // Nothing selected yet, then the root, then the failed position (a beep): the
+            // command does nothing.
+            page.Control(ID_KVD_CALCUL).Click();
+            page.Control(IDC_LOAD_TREE).SelectTreeItem(building.projectName);
+            page.Control(ID_KVD_CALCUL).Click();
+            page.Control(IDC_LOAD_TREE).SelectTreeItem(damagedText);
+            page.Control(ID_KVD_CALCUL).Click();
+            EXPECT_TRUE(page.Exists());
+            page.Control(IDC_LOAD_TREE).SelectTreeItem(sourceText);
+            page.Control(ID_KVD_CALCUL).Click();
+            harness::WaitUntilGone(page);
+        });
     EXPECT_EQ(1, result.recalculate);
     EXPECT_EQ(pagetest::FileOf(project, first.incoming.front().source), result.file);
 }

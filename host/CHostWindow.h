@@ -24,6 +24,8 @@ class CHostWindow : public CDialog
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Enter edits the selected position's transfers rather than closing the program.
+    void OnOK() override { OnEditTransfers(); }
 
     afx_msg void OnEditTransfers();
     afx_msg void OnRecalculate();

@@ -33,7 +33,7 @@ TEST_F(HostWindowTest, ListsThePositionsWithProgramAndStateAndSaysHowMany)
     });
 }
 
-TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionAndCancelComesBack)
+TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionByButtonOrEnterAndCancelComesBack)
 {
     const std::string name = m_project.positions()[4].name;
     Run([&](Window main) {
@@ -50,6 +50,13 @@ TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionAndCancelComesBack)
                       " nicht ge\xe4"
                       "ndert.",
                   main.Control(IDC_STATUS).Text());
+
+        // Enter on the list opens it too, and does not close the program.
+        main.Control(IDC_POSITIONS).Key(VK_RETURN);
+        Window again = harness::WaitForDialog(IDC_TRANSFER_LIST);
+        again.Control(IDCANCEL).Click();
+        harness::WaitUntilGone(again);
+        EXPECT_TRUE(main.IsVisible());
     });
 }
 

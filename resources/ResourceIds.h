@@ -199,4 +199,8 @@
 #define IDS_X_AXIS_ZERO 1037
 #define IDS_Y_AXIS_ZERO 1038
 
+// ---- Strings of the framework: its data exchange messages ----------------------------------
+#define AFX_IDP_PARSE_INT 0xF110
+#define AFX_IDP_PARSE_REAL 0xF113
+
 #endif

@@ -15,7 +15,8 @@ EditOutcome editTransfers(HostProject& project, std::size_t index, HWND parent)
         return EditOutcome::NoLoadData;
     if (DoModalKVEdit(request.get()) != 1)
         return EditOutcome::Cancelled;
-    std::string ignored; // the transfers are saved; a plan file that cannot record it stays
+    // The transfers are saved either way; a plan file that cannot be written keeps its state.
+    std::string ignored;
     project.markChanged(index, ignored);
     return EditOutcome::Saved;
 }

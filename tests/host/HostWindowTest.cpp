@@ -60,6 +60,26 @@ TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionByButtonOrEnterAndCan
     });
 }
 
+TEST_F(HostWindowTest, OkInTheEditorCountsAChangeThatNeedsARecalculation)
+{
+    const std::string name = m_project.positions()[0].name;
+    ASSERT_EQ(host::PositionState::Calculated, m_project.positions()[0].state);
+    Run([&](Window main) {
+        main.Control(IDC_EDIT_TRANSFERS).Click();
+        Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
+        editor.Control(IDOK).Click();
+        harness::WaitUntilGone(editor);
+        EXPECT_EQ("Last\xfc"
+                  "bernahmen von " +
+                      name + " gespeichert: die Position ist neu zu berechnen.",
+                  main.Control(IDC_STATUS).Text());
+        EXPECT_EQ("ge\xe4"
+                  "ndert",
+                  main.Control(IDC_POSITIONS).RowText(0, 2));
+    });
+    EXPECT_EQ(host::PositionState::Changed, m_project.positions()[0].state);
+}
+
 TEST_F(HostWindowTest, RecalculateMarksThePositionCalculated)
 {
     const std::string name = m_project.positions()[6].name;

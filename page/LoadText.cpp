@@ -10,8 +10,6 @@
 namespace
 {
 
-const char kLabelIndent[] = "     ";
-
 bool IsNoValue(double value)
 {
     return std::fabs(value) > NO_VALUE_LIMIT;

@@ -9,6 +9,9 @@
 // "V" and the number for a transfer number above 0, else "\xdc" (Ü) and its absolute value.
 CString TransferLabel(int transferNumber);
 
+// The blanks before every label of the text but the transfer number's.
+constexpr char kLabelIndent[] = "     ";
+
 // Values, ordinates and factors whose magnitude is above this are not available.
 constexpr double NO_VALUE_LIMIT = 1e299;
 

@@ -13,8 +13,6 @@
 namespace
 {
 
-const char kLabelIndent[] = "     ";
-
 // The transfer file stays open from InitBindData to the end of the scope.
 struct BindReader {
     BindReader() = default;

@@ -27,17 +27,9 @@ END_MESSAGE_MAP()
 
 CString stateText(PositionState state)
 {
-    switch (state) {
-    case PositionState::Calculated:
-        return hostText(kTextCalculated);
-    case PositionState::NotCalculated:
-        return hostText(kTextNotCalculated);
-    case PositionState::Changed:
-        return hostText(kTextChanged);
-    case PositionState::NoLoadData:
-        break;
-    }
-    return hostText(kTextNoLoadData);
+    static const HostText texts[] = {kTextCalculated, kTextNotCalculated, kTextChanged,
+                                     kTextNoLoadData};
+    return hostText(texts[static_cast<int>(state)]);
 }
 
 CHostWindow::CHostWindow(HostProject& project) : CDialog(IDD_HOST_MAIN), m_project(project) {}

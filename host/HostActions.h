@@ -11,6 +11,7 @@
 namespace host
 {
 
+// In this order: the command line's words are a table by it.
 enum class EditOutcome {
     Saved,     // OK in the editor: the position's transfers changed, it needs a recalculation
     Cancelled, // Cancel, the close box, or the editor could not be opened

@@ -17,15 +17,9 @@ namespace
 
 const char* outcomeWord(EditOutcome outcome)
 {
-    switch (outcome) {
-    case EditOutcome::Saved:
-        return "saved (the position needs recalculating)";
-    case EditOutcome::Cancelled:
-        return "cancelled";
-    case EditOutcome::NoLoadData:
-        break;
-    }
-    return "not opened: the position has no load data";
+    static const char* const words[] = {"saved (the position needs recalculating)", "cancelled",
+                                        "not opened: the position has no load data"};
+    return words[static_cast<int>(outcome)];
 }
 
 void listPositions(const HostProject& project, std::ostream& out)
@@ -124,17 +118,8 @@ class CommandRun
 
 const char* stateWord(PositionState state)
 {
-    switch (state) {
-    case PositionState::Calculated:
-        return "calculated";
-    case PositionState::NotCalculated:
-        return "not-calculated";
-    case PositionState::Changed:
-        return "changed";
-    case PositionState::NoLoadData:
-        break;
-    }
-    return "no-load-data";
+    static const char* const words[] = {"calculated", "not-calculated", "changed", "no-load-data"};
+    return words[static_cast<int>(state)];
 }
 
 int runCommands(const HostOptions& options, std::ostream& out)

@@ -8,6 +8,7 @@
 namespace host
 {
 
+// In this order: the host's texts and words for the states are tables by it.
 enum class PositionState {
     Calculated,    // results valid
     NotCalculated, // input only

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -21,6 +22,7 @@ namespace
 {
 
 constexpr std::size_t kTextSize = 256; // the suite reads these texts into 256 characters
+constexpr std::size_t kKeptMissing = 1 << 16;
 
 std::string firstLineOf(const std::string& path)
 {
@@ -43,6 +45,9 @@ std::string environmentText(const char* name)
 }
 #endif
 
+// The stamp of a file, or with folder set of a folder; missing for the other kind.
+FileStamp systemStamp(const std::string& path, bool folder);
+
 } // namespace
 
 std::string directoryOf(const std::string& path)
@@ -59,6 +64,30 @@ std::string fileNameOf(const std::string& path)
 bool sameStamp(const FileStamp& a, const FileStamp& b)
 {
     return a.exists == b.exists && a.modified == b.modified && a.size == b.size;
+}
+
+FileStamp fileStamp(const std::string& path)
+{
+    // Looking up a file that does not exist costs a search through its whole folder on some
+    // systems (Wine scans for a match without regard to case), and the tree check asks for
+    // the same missing transfer files again and again. A file found missing stays missing
+    // while its folder is unchanged, since creating it would change the folder.
+    static std::unordered_map<std::string, FileStamp> missing; // folder's stamp when missing
+    const std::string folder = directoryOf(path).empty() ? "." : directoryOf(path);
+    const FileStamp folderNow = systemStamp(folder, true);
+    const auto known = missing.find(path);
+    if (known != missing.end() && sameStamp(known->second, folderNow) && folderNow.exists)
+        return FileStamp();
+    const FileStamp stamp = systemStamp(path, false);
+    if (stamp.exists) {
+        if (known != missing.end())
+            missing.erase(known);
+    } else {
+        if (missing.size() >= kKeptMissing)
+            missing.clear();
+        missing[path] = folderNow;
+    }
+    return stamp;
 }
 
 std::string currentProjectDirectory()
@@ -129,12 +158,15 @@ bool findFirstFile(const std::string& directory, const std::string& pattern, std
     return true;
 }
 
-FileStamp fileStamp(const std::string& path)
+namespace
+{
+
+FileStamp systemStamp(const std::string& path, bool folder)
 {
     FileStamp stamp;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) != folder)
         return stamp;
     stamp.exists = true;
     stamp.modified = static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
@@ -142,6 +174,8 @@ FileStamp fileStamp(const std::string& path)
     stamp.size = static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
     return stamp;
 }
+
+} // namespace
 
 #else
 
@@ -184,11 +218,15 @@ bool findFirstFile(const std::string& directory, const std::string& pattern, std
     return found;
 }
 
-FileStamp fileStamp(const std::string& path)
+namespace
+{
+
+FileStamp systemStamp(const std::string& path, bool folder)
 {
     FileStamp stamp;
     struct stat info;
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (stat(path.c_str(), &info) != 0 ||
+        (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode)))
         return stamp;
     stamp.exists = true;
     stamp.modified = static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
@@ -196,6 +234,8 @@ FileStamp fileStamp(const std::string& path)
     stamp.size = static_cast<uint64_t>(info.st_size);
     return stamp;
 }
+
+} // namespace
 
 #endif
 

@@ -4,10 +4,13 @@
 #include "loaddata/PlanFile.h"
 #include "loaddata/PositionFileName.h"
 #include "loaddata/ProgramNameFile.h"
+#include "loaddata/SuiteEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -223,6 +226,31 @@ TEST(PositionFileName, PatternsAndFilesOfAPosition)
     EXPECT_EQ(kind, ProjectKind::Current);
     EXPECT_FALSE(projectKindOf("plann", kind));
     EXPECT_FALSE(projectKindOf("dBA00003.017", kind));
+}
+
+TEST(SuiteEnvironment, FileStampsFollowFilesThatComeAndGo)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "kvstamp_suite_files_test";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "dWA0001.016").string();
+    std::remove(path.c_str());
+    EXPECT_FALSE(fileStamp(path).exists);
+    EXPECT_FALSE(fileStamp(path).exists) << "still missing";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("data", f);
+    std::fclose(f);
+    const FileStamp created = fileStamp(path);
+    EXPECT_TRUE(created.exists) << "created after it was found missing";
+    EXPECT_EQ(created.size, 4u);
+    EXPECT_TRUE(sameStamp(created, fileStamp(path)));
+    std::remove(path.c_str());
+    EXPECT_FALSE(fileStamp(path).exists);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(directoryOf("C:\\p\\plann"), "C:\\p\\");
+    EXPECT_EQ(fileNameOf("/p/dWA0001.017"), "dWA0001.017");
+    EXPECT_EQ(directoryOf("plann"), "");
 }
 
 } // namespace

@@ -19,7 +19,7 @@ extern "C" {
 // code is about, out2 (optional) a second file involved or an empty text.
 int CheckTree(const char* file, char* outFile, char* out2)
 {
-    if (file == nullptr || outFile == nullptr || std::strlen(file) >= kPathSize)
+    if (file == nullptr || outFile == nullptr || strnlen(file, kPathSize) >= kPathSize)
         return loaddata::TreeNotAPosition;
     const loaddata::TreeFinding finding = loaddata::checkTree(file);
     if (!loaddata::copyToBuffer(finding.file, outFile, kPathSize))

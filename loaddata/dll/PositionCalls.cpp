@@ -28,15 +28,15 @@ int handOut(const std::string& text, char* buffer, std::size_t size)
     return !text.empty() && copyToBuffer(text, buffer, size) ? static_cast<int>(text.size()) : 0;
 }
 
-// A path argument the library can work with.
+// A path argument the library can work with; no more of it is read than a path can hold.
 bool isPath(const char* path)
 {
-    return path != nullptr && path[0] != '\0' && std::strlen(path) < kPathSize;
+    return path != nullptr && path[0] != '\0' && strnlen(path, kPathSize) < kPathSize;
 }
 
 int positionFile(const std::string& directory, ProjectKind kind, const char* name, char* outPath)
 {
-    if (directory.empty() || name == nullptr || std::strlen(name) >= kPathSize)
+    if (directory.empty() || name == nullptr || strnlen(name, kPathSize) >= kPathSize)
         return 0;
     std::string loadFile;
     if (findLoadFile(directory, kind, name, loadFile) != LookupError::None)
@@ -86,7 +86,8 @@ int Get_Position_Name(const char* file, char* name, char* programCode, char* fie
 
 int Get_Program_Name(const char* programCode, char* name, char* out3, char* out4)
 {
-    if (programCode == nullptr || name == nullptr || std::strlen(programCode) > kCodeSize)
+    if (programCode == nullptr || name == nullptr ||
+        strnlen(programCode, kCodeSize + 1) > kCodeSize)
         return 0;
     const int index = programNumberOf(programCode) - kFirstProgramNumber;
     ProgramNameFile file;

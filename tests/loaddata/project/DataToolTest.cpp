@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <windows.h>
 
 namespace
 {
@@ -97,6 +100,26 @@ TEST(DataTool, DumpShowsEveryKindOfFile)
     EXPECT_FALSE(ok);
     dumped(folders.project + "dXX9999.017", true, &ok);
     EXPECT_FALSE(ok) << "a missing file";
+}
+
+// The program itself, beside the test program: its commands and their exit codes.
+TEST(DataTool, CommandLine)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "kvdata_command_line";
+    const auto run = [](const std::string& arguments) {
+        return std::system(("kvdata.exe " + arguments + " >NUL 2>NUL").c_str());
+    };
+    EXPECT_EQ(run("generate \"" + folder + "\" --positions 30 --fem 2 --storeys 2"), 0);
+    EXPECT_EQ(run("check \"" + folder + "\\projekt\""), 0);
+    EXPECT_EQ(run("dump \"" + folder + "\\projekt\\plann\" --json"), 0);
+    EXPECT_EQ(run("dump \"" + folder + "\\projekt\\nothing.017\""), 1);
+    EXPECT_EQ(run("generate \"" + folder + "\" --positions 3"), 2) << "too few positions";
+    EXPECT_EQ(run("generate \"" + folder + "\" --storeys"), 2);
+    EXPECT_EQ(run("frobnicate x"), 2);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
 }
 
 } // namespace

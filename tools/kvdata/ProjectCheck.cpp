@@ -8,6 +8,7 @@
 #include "loaddata/TransferFile.h"
 #include "loaddata/TreeCheck.h"
 
+#include <cstdio>
 #include <map>
 #include <windows.h>
 
@@ -158,6 +159,51 @@ bool checkProject(const std::string& folder, std::ostream& out)
     return report.finish(folder + " (" + std::to_string(positions) + " positions)");
 }
 
+// The project list: its first line must lead to a project folder with a readable plan file.
+void checkProjectList(const std::string& path, Report& report)
+{
+    std::string line;
+    if (std::FILE* f = std::fopen(path.c_str(), "r")) {
+        char text[256] = "";
+        line = std::fgets(text, sizeof text, f) ? text : "";
+        std::fclose(f);
+    } else {
+        report.fault(path, "the project list cannot be read");
+        return;
+    }
+    line.erase(line.find_last_not_of("\r\n") + 1);
+    const std::string folder = loaddata::directoryOf(line);
+    if (folder.empty()) {
+        report.fault(path, "its first line names no file in a project folder");
+        return;
+    }
+    loaddata::PlanFile plan;
+    report.read(folder + loaddata::kPlanFileName,
+                loaddata::readPlanFile(folder + loaddata::kPlanFileName, plan));
+}
+
+// A program root: the program name file and the project list.
+void checkProgramRoot(const std::string& folder, Report& report)
+{
+    loaddata::ProgramNameFile programs;
+    const std::string directory = withSeparator(folder);
+    report.read(
+        directory + loaddata::kProgramNameFileName,
+        loaddata::readProgramNameFile(directory + loaddata::kProgramNameFileName, programs));
+    checkProjectList(directory + loaddata::kProjectListName, report);
+}
+
+void checkIniFile(const std::string& path, Report& report)
+{
+    char root[256] = "";
+    GetPrivateProfileStringA(loaddata::kIniSection, loaddata::kIniProgramRoot, "", root,
+                             sizeof root, path.c_str());
+    if (root[0] == '\0')
+        report.fault(path, "no key prgRoot in section pfade");
+    else
+        checkProgramRoot(root, report);
+}
+
 bool checkFile(const std::string& path, std::ostream& out)
 {
     Report report(out);
@@ -169,12 +215,17 @@ bool checkFile(const std::string& path, std::ostream& out)
     } else if (lstrcmpiA(name.c_str(), loaddata::kProgramNameFileName) == 0) {
         loaddata::ProgramNameFile programs;
         report.read(path, loaddata::readProgramNameFile(path, programs));
+    } else if (lstrcmpiA(name.c_str(), loaddata::kProjectListName) == 0) {
+        checkProjectList(path, report);
+    } else if (name.size() > 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".ini") == 0) {
+        checkIniFile(path, report);
     } else if (loaddata::loadFileOf(path, other) && other == path) {
         checkPosition(path, report);
     } else if (loaddata::transferFileOf(path, other)) {
         checkTransferFile(path, report);
     } else {
-        report.fault(path, "not a plan file, program name file, load file or transfer file");
+        report.fault(path, "not a file of the suite (tavenix.ini, nampr.txt, plann, pronamew, "
+                           ".017, .016)");
     }
     return report.finish(path);
 }
@@ -183,7 +234,13 @@ bool checkFile(const std::string& path, std::ostream& out)
 
 bool checkPath(const std::string& path, std::ostream& out)
 {
-    return isFolder(path) ? checkProject(path, out) : checkFile(path, out);
+    if (!isFolder(path))
+        return checkFile(path, out);
+    if (!loaddata::fileStamp(withSeparator(path) + loaddata::kProgramNameFileName).exists)
+        return checkProject(path, out);
+    Report report(out);
+    checkProgramRoot(path, report);
+    return report.finish(path);
 }
 
 } // namespace kvdata

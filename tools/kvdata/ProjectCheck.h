@@ -1,6 +1,7 @@
-// Validates one of the suite's files or a whole project folder and says in words what is
-// wrong: files that cannot be read, positions without load files, transfers that no longer
-// fit their source positions, and every finding of the load data library's tree check.
+// Validates one of the suite's files, a program root folder or a whole project folder and
+// says in words what is wrong: files that cannot be read, an INI file or project list that
+// leads nowhere, positions without load files, transfers that no longer fit their source
+// positions, and every finding of the load data library's tree check.
 #pragma once
 
 #include <ostream>

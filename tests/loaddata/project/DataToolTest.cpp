@@ -44,6 +44,9 @@ TEST(DataTool, GeneratedProjectsCheckWithoutFault)
     const kvdata::Position& wall = project.position(isWall);
     EXPECT_TRUE(kvdata::checkPath(project.transferFile(wall), out)) << out.str();
     EXPECT_TRUE(kvdata::checkPath(project.folders().project + "plann", out)) << out.str();
+    EXPECT_TRUE(kvdata::checkPath(project.folders().programRoot, out)) << out.str();
+    EXPECT_TRUE(kvdata::checkPath(project.folders().root + "tavenix.ini", out)) << out.str();
+    EXPECT_TRUE(kvdata::checkPath(project.folders().programRoot + "nampr.txt", out)) << out.str();
 }
 
 TEST(DataTool, CheckSaysWhatIsWrong)
@@ -63,6 +66,11 @@ TEST(DataTool, CheckSaysWhatIsWrong)
     EXPECT_NE(report.find("its load file is missing"), std::string::npos) << report;
     EXPECT_NE(report.find("check sum does not match"), std::string::npos) << report;
     EXPECT_NE(report.find("no longer exists"), std::string::npos) << report;
+
+    std::remove((project.folders().project + "plann").c_str());
+    std::ostringstream root;
+    EXPECT_FALSE(kvdata::checkPath(project.folders().root + "tavenix.ini", root));
+    EXPECT_NE(root.str().find("plann: the file does not exist"), std::string::npos) << root.str();
 }
 
 TEST(DataTool, DumpShowsEveryKindOfFile)

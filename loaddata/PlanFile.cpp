@@ -4,6 +4,7 @@
 #include "loaddata/SuiteText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +29,16 @@ constexpr std::size_t kProgramWidth = 5, kLettersWidth = 2, kChangesWidth = 5, k
 bool isDigits(const unsigned char* p, std::size_t n)
 {
     return std::all_of(p, p + n, [](unsigned char c) { return c >= '0' && c <= '9'; });
+}
+
+// File letters go into a wildcard pattern, so only two letters or digits, or none.
+bool isFileLetters(const std::string& letters)
+{
+    return letters.empty() ||
+           (letters.size() == 2 && std::all_of(letters.begin(), letters.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) &&
+                       static_cast<unsigned char>(c) < 0x80;
+            }));
 }
 
 FormatError parseHeader(const unsigned char* h, PlanHeader& header, std::size_t& count)
@@ -62,6 +73,8 @@ FormatError parseRecord(const unsigned char* r, PlanRecord& record)
         return FormatError::BadContent;
     record.programCode.assign(reinterpret_cast<const char*>(r + kRProgram), kProgramWidth);
     record.fileLetters = readField(r + kRLetters, kLettersWidth);
+    if (!isFileLetters(record.fileLetters))
+        return FormatError::BadContent;
     record.femNumber = static_cast<int16_t>(readU16(r + kRFem));
     record.status.assign(reinterpret_cast<const char*>(r + kRStatus), kPlanStatusWidth);
     record.remark = readField(r + kRRemark, kPlanRemarkWidth);
@@ -108,7 +121,7 @@ bool encodeRecord(const PlanRecord& given, unsigned char* r)
                       writeField(r + kRRemark, kPlanRemarkWidth, record.remark) &&
                       writeField(r + kRVolume, kVolumeWidth, record.volume) &&
                       writeField(r + kRGroup, kGroupWidth, record.group) &&
-                      record.fileLetters.size() <= kLettersWidth;
+                      isFileLetters(record.fileLetters);
     if (!fits)
         return false;
     std::memcpy(r + kRProgram, record.programCode.data(), kProgramWidth);

@@ -31,7 +31,7 @@ struct PlanHeader {
 struct PlanRecord {
     std::string name;        // up to 16 characters
     std::string programCode; // 5 digits; the last three are the program number
-    std::string fileLetters; // the two characters after "d" in the load file name; "" = any
+    std::string fileLetters; // two letters or digits after "d" in the load file name; "" = any
     int16_t femNumber = 0;   // the position number in a FEM project ("kv%06i.017")
     std::string status;      // 20 characters; [2] = '0' while not calculated
     std::string remark;      // up to 70 characters

@@ -142,6 +142,10 @@ TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
     letters[345 + 16] = 'x';
     seal(&letters[345], 396);
     EXPECT_EQ(parsed(letters), FormatError::BadContent) << "a program code of digits only";
+    std::vector<unsigned char> wildcard = bytes;
+    wildcard[345 + 21] = '*';
+    seal(&wildcard[345], 396);
+    EXPECT_EQ(parsed(wildcard), FormatError::BadContent) << "file letters go into a pattern";
     EXPECT_EQ(parsed({'P', 'K', 3, 4}), FormatError::Truncated);
 }
 
@@ -154,6 +158,9 @@ TEST(PlanFile, WriterRefusesWhatTheLayoutCannotHold)
     plan = samplePlan();
     plan.records[0].programCode = "67";
     EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    plan = samplePlan();
+    plan.records[0].fileLetters = "*?";
+    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData) << "letters only";
     plan = samplePlan();
     plan.records[0].changes = 100000;
     EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);

@@ -38,18 +38,18 @@ CString CheckMessage(short result, const char* name)
     case -2:
         return LoadPageString(IDS_CHECK_NO_LOADS);
     case -3:
-        return NamedMessage(IDS_CHECK_NOT_CALCULATED, name,
-                            CString(LoadPageString(IDS_CHECK_NOT_CALCULATED_END)));
+        return NamedMessage(IDS_CHECK_LOADS_DAMAGED, name,
+                            CString(LoadPageString(IDS_CHECK_LOADS_DAMAGED_END)));
     case -4:
-        return NamedMessage(IDS_CHECK_OLD_VERSION, name, ".");
+        return NamedMessage(IDS_CHECK_TRANSFERS_DAMAGED_IN, name, ".");
     case -5:
-        return LoadPageString(IDS_CHECK_TRANSFERS_DAMAGED);
+        return LoadPageString(IDS_CHECK_NOT_IN_PLAN);
     case -10:
-        return NamedMessage(IDS_CHECK_LOCKED, name, ".");
+        return NamedMessage(IDS_CHECK_SOURCE_MISSING, name, ".");
     case -12:
         return NamedMessage(IDS_CHECK_CYCLE, name, CString(LoadPageString(IDS_CHECK_CYCLE_END)));
     default:
-        return LoadPageString(IDS_CHECK_UNREADABLE);
+        return LoadPageString(IDS_CHECK_NOT_POSITION);
     }
 }
 

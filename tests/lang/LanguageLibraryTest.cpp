@@ -171,7 +171,7 @@ TEST_P(LanguageLibrary, HoldsEveryStringInTheFormItsUsersNeed)
     for (int id : kvres::kStringIds)
         EXPECT_FALSE(loadString(module(), id).empty()) << "string " << id;
     // The page loads its strings into a 50-byte buffer.
-    for (int id = IDS_CHECK_UNREADABLE; id <= IDS_PAGE_PRINT_FAILED; ++id)
+    for (int id = IDS_CHECK_NOT_POSITION; id <= IDS_PAGE_PRINT_FAILED; ++id)
         EXPECT_LE(loadString(module(), id).size(), std::size_t(KV_PAGE_STRING_MAX)) << id;
     // A transfer's number is read back from its name behind a two-character prefix.
     EXPECT_EQ(loadString(module(), IDS_PREFIX_PLUS).size(), 2u);

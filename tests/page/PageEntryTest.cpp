@@ -130,7 +130,7 @@ TEST_F(PageEntryTest, FailedPositionsShowTheirMessageAndAreReportedOnceAfterActi
                                         building.positions[damaged].name + notLoaded,
                                         building.positions[missing].name + notLoaded}),
               firstLevel);
-    EXPECT_EQ(German(IDS_CHECK_OLD_VERSION) + building.positions[damaged].name + ".", damagedText);
+    EXPECT_EQ(German(IDS_CHECK_TRANSFERS_DAMAGED_IN) + building.positions[damaged].name + ".", damagedText);
     EXPECT_EQ(German(IDS_CHECK_NO_LOADS), missingText);
 }
 

@@ -93,7 +93,7 @@ TEST_F(HostWindowTest, RecalculateMarksThePositionCalculated)
     EXPECT_EQ(host::PositionState::Calculated, m_project.positions()[6].state);
 }
 
-TEST_F(HostWindowTest, TheLanguageSwitchSetsTheModulesLanguageAndTheHostsTexts)
+TEST_F(HostWindowTest, TheLanguageSwitchChangesTheHostAtOnceAndTheModuleAtItsNextCall)
 {
     Run([&](Window main) {
         main.Control(IDC_LANGUAGE).SelectRow(1);
@@ -102,7 +102,15 @@ TEST_F(HostWindowTest, TheLanguageSwitchSetsTheModulesLanguageAndTheHostsTexts)
         EXPECT_EQ("calculated", main.Control(IDC_POSITIONS).RowText(0, 2));
         EXPECT_EQ("Language English: takes effect at the next call of the load transfer module.",
                   main.Control(IDC_STATUS).Text());
-        main.Control(IDC_LANGUAGE).SelectRow(0);
+        // The module's next call: the editor in English, then in German again.
+        for (const char* cancel : {"Cancel", "Abbrechen"}) {
+            main.Control(IDC_EDIT_TRANSFERS).Click();
+            Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
+            EXPECT_EQ(cancel, editor.Control(IDCANCEL).Text());
+            editor.Control(IDCANCEL).Click();
+            harness::WaitUntilGone(editor);
+            main.Control(IDC_LANGUAGE).SelectRow(0);
+        }
         EXPECT_EQ("deu", host::currentLanguage());
         EXPECT_EQ("berechnet", main.Control(IDC_POSITIONS).RowText(0, 2));
     });

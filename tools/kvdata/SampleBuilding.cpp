@@ -319,8 +319,9 @@ void addStoreys(Building& building, std::vector<Placed>& placed, const BuildingS
 
 // Every position of a storey passes its supports on to positions of the storey below; the
 // FEM slabs feed the top floor.
-void connect(Building& building, const std::vector<Placed>& placed, int storeys)
+void connect(Building& building, const std::vector<Placed>& placed, const BuildingSize& size)
 {
+    const int storeys = size.storeys;
     std::vector<std::vector<int>> byLevel(storeys + 1);
     std::vector<int> slabs;
     for (std::size_t p = 0; p < placed.size(); ++p)
@@ -330,11 +331,13 @@ void connect(Building& building, const std::vector<Placed>& placed, int storeys)
         const std::vector<int>& here = byLevel[level];
         for (std::size_t i = 0; i < here.size() && !below.empty(); ++i) {
             const Position& source = building.positions[here[i]];
-            const std::size_t supports = std::min<std::size_t>(2, source.supports.size());
-            for (std::size_t s = 0; s < supports; ++s) {
+            const std::size_t transfers =
+                std::max<std::size_t>(std::min<std::size_t>(2, source.supports.size()),
+                                      static_cast<std::size_t>(std::max(0, size.transfersDown)));
+            for (std::size_t s = 0; s < transfers; ++s) {
                 Position& receiver = building.positions[below[(i + s) % below.size()]];
-                receiver.incoming.push_back(
-                    makeTransfer(building, here[i], receiver, static_cast<int32_t>(s)));
+                const auto support = static_cast<int32_t>(s % source.supports.size());
+                receiver.incoming.push_back(makeTransfer(building, here[i], receiver, support));
             }
         }
     }
@@ -371,7 +374,7 @@ Building makeBuilding(const BuildingSize& size)
     std::vector<Placed> placed;
     addFemSlabs(building, placed, size.femPositions);
     addStoreys(building, placed, size);
-    connect(building, placed, size.storeys);
+    connect(building, placed, size);
     for (std::size_t p = 0; p < building.positions.size(); ++p)
         computeReactions(building, building.positions[p], placed[p].kind);
     return building;

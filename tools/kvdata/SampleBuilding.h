@@ -18,6 +18,10 @@ struct BuildingSize {
     int positions = 24;   // in the current project
     int femPositions = 4; // in the FEM project
     int storeys = 3;      // storeys above the foundations; chains are storeys + 1 deep
+    // Transfers at least from every position above the foundations into the storey below;
+    // beyond its first one or two supports its supports are passed on again, to further
+    // positions (large trees for benchmarks).
+    int transfersDown = 0;
 };
 
 struct Component {

@@ -3,11 +3,9 @@
 #include "page/CMyPropertyPage2.h"
 
 #include "framework/CWaitCursor.h"
-#include "model/LoadDataInterface.h"
-#include "model/LoadDataResult.h"
 #include "page/LoadPageString.h"
 #include "page/LoadText.h"
-#include "page/TransferReading.h"
+#include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
 #include <vector>
@@ -15,7 +13,7 @@
 namespace
 {
 
-// A child read from a transfer header, remembered until the reader is released.
+// A child item, remembered until all its siblings are in the tree.
 struct TreeChild {
     HTREEITEM hItem;
     CString strFile;
@@ -54,31 +52,18 @@ bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hI
 
 void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
 {
-    int nIncoming = 0;
-    int nHeaders = 0;
-    if (!LoadDataSucceeded(OpenTransferFile(strFile, nIncoming, nHeaders)))
-        return;
+    // All headers are read and the reader released before any child's file is opened.
     std::vector<TreeChild> children;
-    for (int h = 0; h < nHeaders; ++h) {
-        char header[264] = "";
-        int nTransfer = 0;
-        ReadTransferHeader(header, nTransfer);
-        char childFile[260] = "";
-        if (!LoadDataSucceeded(ChangeExtension(header, childFile)))
-            continue;
-        char name[260] = "", programCode[6] = "", field21[21] = "", field76[76] = "";
-        if (Get_Position_Name(childFile, name, programCode, field21, field76) <= 0)
-            continue;
+    for (const TreeSource& source : ReadTreeSources(strFile)) {
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
-        const bool bCycle = OnBranch(m_tree, m_itemFiles, hParent, childFile);
-        CString strText = ChildText(name, nTransfer);
+        const bool bCycle = OnBranch(m_tree, m_itemFiles, hParent, source.strFile);
+        CString strText = ChildText(source.strName, source.nTransfer);
         if (bCycle)
             strText += LoadPageString(IDS_PAGE_CYCLE);
-        children.push_back({AddTreeItem(strText, hParent, childFile, ""), childFile, bCycle});
+        children.push_back(
+            {AddTreeItem(strText, hParent, source.strFile, ""), source.strFile, bCycle});
     }
-    // The reader holds one transfer file: release it before any child's file is opened.
-    LoadBindFree();
     for (const TreeChild& child : children)
         if (!child.bCycle)
             MakeLoadTree(child.strFile, child.hItem);

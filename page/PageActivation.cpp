@@ -8,6 +8,7 @@
 #include "model/LoadDataInterface.h"
 #include "page/HostedPageLanguage.h"
 #include "page/LoadPageString.h"
+#include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
 #include <memory>
@@ -87,6 +88,9 @@ BOOL CMyPropertyPage2::OnSetActive()
     std::unique_ptr<CWaitCursor> waitCursor;
     if (!m_bStandalone)
         waitCursor = std::make_unique<CWaitCursor>();
+    // The tree meets a position once for every way its loads travel down: each transfer
+    // file is read once in this activation.
+    const TreeSourceCache sources;
 
     m_tree.DeleteAllItems();
     m_itemFiles.RemoveAll();

@@ -3,6 +3,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/ModuleState.h"
 #include "page/HostedPageLanguage.h"
+#include "page/HostedPageTexts.h"
 #include "page/LoadPageString.h"
 #include "resources/ResourceIds.h"
 
@@ -87,7 +88,7 @@ HPROPSHEETPAGE CMyPropertyPage2::CreatePageHandle()
         AfxSetResourceHandle(AfxGetInstanceHandle());
     const HPROPSHEETPAGE hPage = CPropertyPage::CreatePageHandle();
     AfxSetResourceHandle(hPrevious);
-    return hPage;
+    return m_bStandalone ? hPage : WithHostedPageTitle(hPage, m_psp);
 }
 
 BOOL CMyPropertyPage2::OnInitDialog()
@@ -104,6 +105,8 @@ BOOL CMyPropertyPage2::OnInitDialog()
         RestoreWindowPos();
         ActivateSplitter();
         OnSetActive();
+    } else {
+        ApplyHostedPageCaptions(*this);
     }
     return result;
 }

@@ -156,6 +156,10 @@
 #define IDS_PAGE_CYCLE 32
 // The print file cannot be created; followed by the file's path.
 #define IDS_PAGE_PRINT_FAILED 33
+// The hosted page's tab and the label of its tree; its buttons' captions are the strings of
+// their commands (ID_KVD_CALCUL, ID_KVD_PRINT).
+#define IDS_PAGE_TITLE 34
+#define IDS_PAGE_TREE_LABEL 35
 #define KV_PAGE_STRING_MAX 49
 
 // ---- Strings: editor, source page and sub-dialogs --------------------------------------

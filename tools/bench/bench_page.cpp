@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -93,6 +94,37 @@ int LibraryReadHeaders(const std::string& transferFile)
     return headers;
 }
 
+// The tree control alone: as many items inserted as the page's tree holds, in blocks of
+// the same number below the host positions.
+double TreeControlAlone(int items, int positions)
+{
+    const HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "",
+                                      WS_POPUP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 0,
+                                      0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+    char text[] = "1.01 Pfette - V1";
+    TVINSERTSTRUCTA insert{};
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = text;
+    const double start = Now();
+    insert.hParent = TVI_ROOT;
+    const HTREEITEM root = TreeView_InsertItem(tree, &insert);
+    const int perPosition = std::max(1, (items - 1) / std::max(1, positions));
+    HTREEITEM position = root;
+    for (int i = 0; i + 1 < items; ++i) {
+        const bool host = i % perPosition == 0;
+        insert.hParent = host ? root : position;
+        insert.item.lParam = i + 1;
+        const HTREEITEM item = TreeView_InsertItem(tree, &insert);
+        if (host)
+            position = item;
+    }
+    TreeView_Expand(tree, root, TVE_EXPAND);
+    const double elapsed = Now() - start;
+    DestroyWindow(tree);
+    return elapsed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -144,11 +176,14 @@ int main(int argc, char** argv)
         CheckTree(file.c_str(), checkedFile, secondFile);
     }
     const double checks = Now() - checkStart;
+    const double treeControl =
+        TreeControlAlone(page.ItemCount(), static_cast<int>(building.positions.size()));
 
     std::printf("%zu positions, %d transfer headers, %d tree items\n", building.positions.size(),
                 headers, page.ItemCount());
     std::printf("  library alone, every transfer file's headers once  %8.3f s\n", library);
     std::printf("  library alone, the tree check of every position     %8.3f s\n", checks);
+    std::printf("  tree control alone, inserting as many items         %8.3f s\n", treeControl);
     for (std::size_t a = 0; a < page.m_times.size(); ++a)
         std::printf("  page activation %zu                                 %8.3f s   "
                     "page/library %.1f\n",

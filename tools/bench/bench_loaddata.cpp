@@ -3,6 +3,7 @@
 // calls, beside the time to read and to copy the same bytes raw, in one run.
 //   bench_loaddata FOLDER [--positions N]
 #include "model/LoadDataInterface.h"
+#include "tools/bench/BenchClock.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <cstdio>
@@ -15,14 +16,6 @@
 
 namespace
 {
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::vector<std::string> filesIn(const std::string& folder, const char* pattern)
 {
@@ -172,30 +165,30 @@ struct Timings {
 void measure(const std::vector<std::string>& files, bool transfers, const std::string& copies,
              Timings& t)
 {
-    double start = now();
+    double start = Now();
     for (const std::string& file : files)
         t.bytes += readRaw(file).size();
-    t.rawRead += now() - start;
-    start = now();
+    t.rawRead += Now() - start;
+    start = Now();
     for (const std::string& file : files)
         writeRaw(copyPath(file, copies), readRaw(file), false);
-    t.rawCopy += now() - start;
-    start = now();
+    t.rawCopy += Now() - start;
+    start = Now();
     for (const std::string& file : files)
         writeRaw(copyPath(file, copies), readRaw(file), true);
-    t.rawDurableCopy += now() - start;
-    start = now();
+    t.rawDurableCopy += Now() - start;
+    start = Now();
     for (const std::string& file : files)
         t.failures += transfers ? !readTransfers(file, nullptr) : !readLoadData(file, nullptr);
-    t.libraryRead += now() - start;
-    start = now();
+    t.libraryRead += Now() - start;
+    start = Now();
     for (const std::string& file : files) {
         const std::string copy = copyPath(file, copies);
         TransferCopy kept;
         t.failures += transfers ? !(readTransfers(file, &kept) && writeTransfers(copy, kept))
                                 : !readLoadData(file, &copy);
     }
-    t.libraryWrite += now() - start;
+    t.libraryWrite += Now() - start;
 }
 
 } // namespace
@@ -214,13 +207,13 @@ int main(int argc, char** argv)
         size.positions = std::atoi(argv[3]);
     const kvdata::ProjectFolders folders = kvdata::foldersOf(argv[1]);
     std::string error;
-    double start = now();
+    double start = Now();
     if (!kvdata::writeProject(kvdata::makeBuilding(size), folders, error)) {
         std::fprintf(stderr, "bench_loaddata: %s\n", error.c_str());
         return 1;
     }
     std::printf("generated %d + %d positions in %.2f s\n", size.positions, size.femPositions,
-                now() - start);
+                Now() - start);
     const std::string copies = folders.root + "copies\\";
     CreateDirectoryA(copies.c_str(), nullptr);
     std::vector<std::string> loadFiles = filesIn(folders.project, "*.017");
@@ -245,7 +238,7 @@ int main(int argc, char** argv)
                     t.libraryWrite, t.rawCopy, t.rawCopy / t.libraryWrite, t.rawDurableCopy,
                     t.rawDurableCopy / t.libraryWrite);
     };
-    start = now();
+    start = Now();
     int inOrder = 0;
     for (const std::string& file : loadFiles) {
         char outFile[260], out2[260];
@@ -253,7 +246,7 @@ int main(int argc, char** argv)
         inOrder += code == 0 || code == -11;
     }
     std::printf("CheckTree of all %zu positions: %.3f s, %d in order\n", loadFiles.size(),
-                now() - start, inOrder);
+                Now() - start, inOrder);
     row("position load files (.017)", loadFiles.size(), load);
     row("transfer files (.016)", transferFiles.size(), transfer);
     return load.failures + transfer.failures == 0 ? 0 : 1;

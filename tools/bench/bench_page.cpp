@@ -9,6 +9,7 @@
 #include "framework/CPropertySheet.h"
 #include "model/LoadDataInterface.h"
 #include "page/CMyPropertyPage2.h"
+#include "tools/bench/BenchClock.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <windows.h>
@@ -25,14 +26,6 @@ namespace
 
 const int kActivations = 2;
 const UINT kActivated = WM_APP + 1; // posted by the page to the sheet after an activation
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The page as a host has it, its activations timed.
 class TimedPage : public CMyPropertyPage2

@@ -8,6 +8,7 @@
 #include "editor/CKVEditor.h"
 #include "framework/ModuleState.h"
 #include "model/LoadDataInterface.h"
+#include "tools/bench/BenchClock.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <windows.h>
@@ -23,14 +24,6 @@ namespace
 
 const int kSources = 200;
 const int kRounds = 7;
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The median time of the rounds.
 double Median(const std::function<void()>& work)

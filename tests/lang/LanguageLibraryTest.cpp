@@ -80,22 +80,23 @@ bool sameClass(const std::string& a, const std::string& b)
 }
 
 // Checks that a parsed template holds every control of its list, with class and style.
-void expectControls(const DialogTemplate& dialog, const kvres::TemplateSpec& spec)
+void expectControls(const DialogTemplate& dialog, const kvres::TemplateSpec& expected)
 {
-    EXPECT_EQ(dialog.style & spec.styleMask, spec.styleValue) << "template " << spec.id;
-    for (std::size_t i = 0; i < spec.controlCount; ++i) {
-        const kvres::ControlSpec& want = spec.controls[i];
+    EXPECT_EQ(dialog.style & expected.styleMask, expected.styleValue) << "template " << expected.id;
+    for (std::size_t i = 0; i < expected.controlCount; ++i) {
+        const kvres::ControlSpec& want = expected.controls[i];
         int found = 0;
         for (const kvtest::DialogControl& control : dialog.controls) {
             if (control.id != static_cast<DWORD>(want.id))
                 continue;
             ++found;
             EXPECT_TRUE(sameClass(control.className, want.windowClass))
-                << "template " << spec.id << " control " << want.id << " is " << control.className;
+                << "template " << expected.id << " control " << want.id << " is "
+                << control.className;
             EXPECT_EQ(control.style & want.styleMask, want.styleValue)
-                << "template " << spec.id << " control " << want.id;
+                << "template " << expected.id << " control " << want.id;
         }
-        EXPECT_EQ(found, 1) << "template " << spec.id << " control " << want.id;
+        EXPECT_EQ(found, 1) << "template " << expected.id << " control " << want.id;
     }
 }
 
@@ -192,33 +193,34 @@ TEST_P(LanguageLibrary, HoldsEveryStringInTheFormItsUsersNeed)
 
 TEST_P(LanguageLibrary, HoldsEveryTemplateWithTheControlsOfItsDialog)
 {
-    for (const kvres::TemplateSpec& spec : kvres::kTemplates) {
-        const std::optional<DialogTemplate> dialog = loadTemplate(module(), spec.id);
-        ASSERT_TRUE(dialog) << "template " << spec.id;
-        EXPECT_FALSE(dialog->controls.empty()) << "template " << spec.id;
-        expectControls(*dialog, spec);
+    for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
+        const std::optional<DialogTemplate> dialog = loadTemplate(module(), expected.id);
+        ASSERT_TRUE(dialog) << "template " << expected.id;
+        EXPECT_FALSE(dialog->controls.empty()) << "template " << expected.id;
+        expectControls(*dialog, expected);
     }
 }
 
 TEST_P(LanguageLibrary, TemplatesCanBeWorkedWithTheKeyboardAlone)
 {
-    for (const kvres::TemplateSpec& spec : kvres::kTemplates) {
-        const std::optional<DialogTemplate> dialog = loadTemplate(module(), spec.id);
-        ASSERT_TRUE(dialog) << "template " << spec.id;
+    for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
+        const std::optional<DialogTemplate> dialog = loadTemplate(module(), expected.id);
+        ASSERT_TRUE(dialog) << "template " << expected.id;
         std::set<DWORD> ids;
         for (const kvtest::DialogControl& control : dialog->controls) {
             if (takesFocus(control)) {
                 EXPECT_TRUE(control.style & WS_TABSTOP)
-                    << "template " << spec.id << " control " << control.id;
+                    << "template " << expected.id << " control " << control.id;
             }
             if (control.id != DWORD(-1)) {
                 EXPECT_TRUE(ids.insert(control.id).second)
-                    << "template " << spec.id << " repeats control " << control.id;
+                    << "template " << expected.id << " repeats control " << control.id;
             }
         }
         std::vector<wchar_t> letters = mnemonics(*dialog);
         const std::set<wchar_t> unique(letters.begin(), letters.end());
-        EXPECT_EQ(unique.size(), letters.size()) << "template " << spec.id << " repeats a mnemonic";
+        EXPECT_EQ(unique.size(), letters.size())
+            << "template " << expected.id << " repeats a mnemonic";
     }
 }
 
@@ -236,16 +238,16 @@ TEST_P(LanguageLibrary, TemplatesCreateWindowsOfTheNamedClasses)
     HWND parent =
         CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(parent, nullptr);
-    for (const kvres::TemplateSpec& spec : kvres::kTemplates) {
+    for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
         HWND dialog =
-            CreateDialogParamA(module(), MAKEINTRESOURCEA(spec.id), parent, quietDialog, 0);
-        ASSERT_NE(dialog, nullptr) << "template " << spec.id;
-        for (std::size_t i = 0; i < spec.controlCount; ++i) {
-            const kvres::ControlSpec& want = spec.controls[i];
+            CreateDialogParamA(module(), MAKEINTRESOURCEA(expected.id), parent, quietDialog, 0);
+        ASSERT_NE(dialog, nullptr) << "template " << expected.id;
+        for (std::size_t i = 0; i < expected.controlCount; ++i) {
+            const kvres::ControlSpec& want = expected.controls[i];
             char name[64] = "";
             GetClassNameA(GetDlgItem(dialog, want.id), name, sizeof name);
             EXPECT_TRUE(sameClass(name, want.windowClass))
-                << "template " << spec.id << " control " << want.id << " is " << name;
+                << "template " << expected.id << " control " << want.id << " is " << name;
         }
         DestroyWindow(dialog);
     }

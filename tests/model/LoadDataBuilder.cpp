@@ -76,20 +76,20 @@ const LoadDataRecord& LoadDataBuilder::Record()
     m_text.clear();
     m_reactionBlocks.assign(m_blocks.size(), ReactionBlock{});
     for (size_t b = 0; b < m_blocks.size(); ++b) {
-        BlockSpec& spec = m_blocks[b];
+        BlockSpec& blockSpec = m_blocks[b];
         ReactionBlock& block = m_reactionBlocks[b];
-        m_textArrays.push_back(Texts(spec.names));
-        block.componentCount = static_cast<int32_t>(spec.names.size());
+        m_textArrays.push_back(Texts(blockSpec.names));
+        block.componentCount = static_cast<int32_t>(blockSpec.names.size());
         block.componentNames = DataOrNull(m_textArrays.back());
-        block.componentKinds = DataOrNull(spec.kinds);
-        block.pointValues = DataOrNull(spec.values);
-        block.distributed = spec.distributed;
-        block.piecesPerComponent = spec.piecesPerComponent;
-        block.trapezoids = DataOrNull(spec.pieces);
-        block.nodeCount = static_cast<int32_t>(spec.nodes.size());
-        block.nodes = DataOrNull(spec.nodes);
-        block.refNodeCount = static_cast<int32_t>(spec.refNodes.size());
-        block.refNodes = DataOrNull(spec.refNodes);
+        block.componentKinds = DataOrNull(blockSpec.kinds);
+        block.pointValues = DataOrNull(blockSpec.values);
+        block.distributed = blockSpec.distributed;
+        block.piecesPerComponent = blockSpec.piecesPerComponent;
+        block.trapezoids = DataOrNull(blockSpec.pieces);
+        block.nodeCount = static_cast<int32_t>(blockSpec.nodes.size());
+        block.nodes = DataOrNull(blockSpec.nodes);
+        block.refNodeCount = static_cast<int32_t>(blockSpec.refNodes.size());
+        block.refNodes = DataOrNull(blockSpec.refNodes);
     }
     m_supportBlocks.clear();
     for (size_t s = 0; s < m_supports.size(); ++s)

@@ -18,15 +18,28 @@ kv_wine_start() {
   kv_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
+# Makes the Wine prefix $WINEPREFIX once, with the given marker file and graphics driver.
+# A prefix made before 32-bit Wine was installed starts nothing afterwards (kernel32.dll
+# cannot be loaded): such a prefix is made afresh.
+kv_make_prefix() { # marker driver
+  if [ -f "$WINEPREFIX/$1" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ] &&
+     dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    echo "setup: the Wine prefix $WINEPREFIX lacks 32-bit support; making it afresh"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
+  [ -f "$WINEPREFIX/$1" ] && return 0
+  echo "setup: creating Wine prefix $WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  env LC_ALL=de_DE.UTF-8 wineboot -i >/dev/null 2>&1
+  kv_wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$2" /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/$1"
+}
+
 # The prefix that draws on X11 (the screenshots, the demo): created once, inside a running
 # X server; the test prefix keeps the null driver.
 kv_x11_prefix() {
   export WINEPREFIX="$KV_BUILD/wineprefix-x11"
-  if [ ! -f "$WINEPREFIX/.kesvar-x11-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    env LC_ALL=de_DE.UTF-8 wineboot -i >/dev/null 2>&1
-    kv_wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.kesvar-x11-ready"
-  fi
+  kv_make_prefix .kesvar-x11-ready x11
 }

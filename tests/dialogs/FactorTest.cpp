@@ -74,7 +74,7 @@ TEST_P(FactorDialog, FreshHistoryStartsWithTheFirstFactorOrWithOneAndMinusOne)
 
 // Stored entries come back in their order, malformed ones are skipped, and saving writes
 // them under the same indices; OK applies the chosen factor to every component.
-TEST_P(FactorDialog, StoredHistoryIsReadAndWrittenBackInItsOrder)
+TEST_P(FactorDialog, StoredHistoryIsReadAndWrittenBackInItsOrderAndScreenshot)
 {
     m_sandbox.SetNumber(settings::kLastFactorCount, 5);
     m_sandbox.SetString("LastFactor0", "2");

@@ -44,7 +44,7 @@ TEST_P(IdealisationDialog, ItemWithoutSupportsListsOnlyTheKinds)
 
 // The lists cascade over the copy: a support shows its loads (the components stay until a
 // load is picked), a component shows its kind. Cancel, then OK with the third kind.
-TEST_P(IdealisationDialog, ListsCascadeAndOkSetsTheKindEverywhere)
+TEST_P(IdealisationDialog, ListsCascadeAndOkSetsTheKindEverywhereAndScreenshot)
 {
     auto item = MakeItem();
     ComponentOf(*item, 1, 1, 1).idealisation = 2;

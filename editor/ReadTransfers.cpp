@@ -23,7 +23,7 @@ int CKVEditor::ReadTransfers()
     if (!LoadDataSucceeded(
             InitBindData(TransferFileName(*m_pRequest), 1, &recordCount, &headerCount)))
         return 2;
-    if (recordCount <= 0) {
+    if (recordCount == 0) {
         LoadBindFree();
         return 0;
     }
@@ -39,6 +39,12 @@ int CKVEditor::ReadTransfers()
         LoadBindFree();
         return 1;
     }
+    // A count below 0 that the library read without complaint still is no list of
+    // transfers: saying "unreadable" keeps OK from writing an empty file over it.
+    if (recordCount < 0) {
+        LoadBindFree();
+        return 2;
+    }
     BindRecord* records = nullptr;
     GetTotalCopyOfBinds(&records);
     // Without a copy there is nothing to read, but the library still gets its release.
@@ -48,7 +54,9 @@ int CKVEditor::ReadTransfers()
     return 0;
 }
 
-// Headers with their assignment rows; a header without rows leaves no trace.
+// Headers with their assignment rows; a header without rows leaves no trace, one with a
+// count below 0 an empty table. Each announced row is asked for once, whatever the
+// library answers: a row it cannot give is not stored.
 void CKVEditor::ReadStoredAssignments(int headerCount)
 {
     for (int h = 0; h < headerCount; ++h) {
@@ -56,15 +64,14 @@ void CKVEditor::ReadStoredAssignments(int headerCount)
         int number = 0;
         int count = 0;
         InitBindHeader(path, 1, &number, &count);
-        if (count <= 0)
+        if (count == 0)
             continue;
         StoredAssignment* stored = new StoredAssignment(number);
         for (int z = 0; z < count; ++z) {
             int sourceLoad = 0;
             int ownLoad = 0;
-            // A library that has fewer rows than it announced ends the table there.
             if (!LoadDataSucceeded(InitZuordTabelle(1, &sourceLoad, &ownLoad)))
-                break;
+                continue;
             stored->m_dwSourceLoads.Add(static_cast<DWORD>(sourceLoad));
             stored->m_dwOwnLoads.Add(static_cast<DWORD>(ownLoad));
         }

@@ -28,6 +28,9 @@ int RunEditor(KVEditRequest* request)
 
 int RunEditorEntry(KVEditRequest* request)
 {
+    // A second editor is refused before anything else, the language library included.
+    if (g_pRunningEditor)
+        return 0;
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     int result = 0;
     DWORD lastError = 0;
@@ -37,7 +40,7 @@ int RunEditorEntry(KVEditRequest* request)
         InitCommonControls();
         if (!language.Handle())
             language.ReportMissing(request ? request->parent : nullptr);
-        else if (request && !g_pRunningEditor)
+        else if (request)
             result = RunEditor(request);
         lastError = GetLastError();
     }

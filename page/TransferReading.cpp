@@ -18,7 +18,6 @@ void ReadTransferHeader(char* header, int& nTransfer)
     for (int e = 0; e < nEntries; ++e) {
         int nSourceLoad = 0;
         int nOwnLoad = 0;
-        if (!LoadDataSucceeded(InitZuordTabelle(1, &nSourceLoad, &nOwnLoad)))
-            break; // the rows are used up: a damaged count ends here
+        InitZuordTabelle(1, &nSourceLoad, &nOwnLoad); // the rows are not used here
     }
 }

@@ -7,8 +7,8 @@
 #include "model/KVLoad.h"
 #include "model/KVSupport.h"
 #include "model/LoadDataInterface.h"
+#include "tests/editor/EditorProject.h"
 #include "tests/editor/TransferExpectations.h"
-#include "tests/loaddata/project/GeneratedProject.h"
 #include "tests/model/AllocationCounter.h"
 #include "tests/model/LoadDataBuilder.h"
 
@@ -21,34 +21,9 @@
 namespace
 {
 
-// A position of the current project fed by several sources, one of them a FEM slab.
-bool FedAlsoByFem(const kvdata::Building& building, const kvdata::Position& p)
-{
-    if (p.fem || p.incoming.size() < 2)
-        return false;
-    for (const kvdata::Transfer& t : p.incoming)
-        if (building.positions[t.source].fem)
-            return true;
-    return false;
-}
-
 class ProjectTransfers : public ::testing::Test
 {
   protected:
-    ProjectTransfers()
-        : m_target(m_project.position(
-              [this](const kvdata::Position& p) { return FedAlsoByFem(m_project.building(), p); }))
-    {
-        for (const std::string& name : m_target.loads)
-            m_loads.push_back({{0}, {0}, name.c_str()});
-        m_base = m_target.loadFileName().substr(0, m_target.loadFileName().size() - 4);
-        m_request.positionName = m_target.name.c_str();
-        m_request.directory = m_project.folders().project.c_str();
-        m_request.baseName = m_base.c_str();
-        m_request.loadCount.value = static_cast<int32_t>(m_loads.size());
-        m_request.loads = m_loads.data();
-    }
-
     std::unique_ptr<CKVEditor> ReadEditor()
     {
         auto editor = std::make_unique<CKVEditor>(&m_request, nullptr);
@@ -56,16 +31,12 @@ class ProjectTransfers : public ::testing::Test
         return editor;
     }
 
-    const kvdata::Position& Source(const kvdata::Transfer& t) const
-    {
-        return m_project.building().positions[t.source];
-    }
+    const kvdata::Position& Source(const kvdata::Transfer& t) const { return m_setup.Source(t); }
 
-    GeneratedProject m_project;
-    const kvdata::Position& m_target;
-    std::string m_base;
-    std::vector<KVOwnLoad> m_loads;
-    KVEditRequest m_request{};
+    EditorProject m_setup;
+    GeneratedProject& m_project = m_setup.project;
+    const kvdata::Position& m_target = m_setup.own;
+    KVEditRequest& m_request = m_setup.request;
 };
 
 } // namespace

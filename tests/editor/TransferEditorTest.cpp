@@ -312,7 +312,7 @@ TEST_F(TransferEditor, ReadFailures)
     DoubleFail("InitZuordTabelle", 1); // the library gives fewer rows than it announced
     reader = Editor();
     EXPECT_EQ(reader->ReadTransfers(), 0);
-    EXPECT_EQ(CountLines(DoubleLog(), "InitZuordTabelle(1)"), 2) << "one try per table";
+    EXPECT_EQ(CountLines(DoubleLog(), "InitZuordTabelle(1)"), 5) << "one call per announced row";
     ASSERT_EQ(reader->GetTransferCount(), 2);
     EXPECT_EQ(reader->GetTransfer(0)->m_loadAssignments.GetSize(), 0);
     EXPECT_EQ(DoubleViolations(), 0);
@@ -446,4 +446,45 @@ TEST_F(TransferEditor, RecordsWithoutTablesAndRepeatedFactors)
     const auto* first = static_cast<const KVLoadAssignment*>(item.m_loadAssignments[0]);
     EXPECT_EQ(first->ownLoad, 1u) << "the default own load";
     EXPECT_STREQ(first->m_strOwnLoad, "own2") << "named after the load's own load";
+}
+
+// A damaged file that reports counts below 0: each header with a nonzero row count gets a
+// table, one call per announced row; the editor never offers an empty list for the file.
+TEST_F(TransferEditor, NegativeCountsOfADamagedFile)
+{
+    auto writer = Editor();
+    AddTwo(*writer);
+    ASSERT_EQ(writer->WriteTransfers(), 0);
+    DoubleReportCounts(kTransferFile, -4, 0, -1);
+    const std::string headers = "InitBindData(1)\n"
+                                "InitBindHeader(1)\n"
+                                "InitBindHeader(1)\n"
+                                "InitZuordTabelle(1)\n"
+                                "InitZuordTabelle(1)\n"
+                                "InitZuordTabelle(1)\n"
+                                "LoadBindSerializeData(1)\n";
+    struct Case {
+        const char* library; // what the library makes of the file
+        int serialized;      // the result of its reading
+        int version;
+        int result;
+        std::string rest;
+    };
+    const Case cases[] = {
+        {"refuses it", 3, 1, 2, "LoadBindFree\n"},
+        {"reports version 0", 0, 0, 1, "BindGetVersions\nLoadBindFree\n"},
+        {"reads it", 0, 1, 2, "BindGetVersions\nLoadBindFree\n"},
+    };
+    for (const Case& c : cases) {
+        DoubleFail("LoadBindSerializeData", c.serialized);
+        DoubleSetVersions(kTransferFile, 1, c.version);
+        DoubleClearLog();
+        auto reader = Editor();
+        EXPECT_EQ(reader->ReadTransfers(), c.result) << c.library;
+        EXPECT_EQ(std::string(DoubleLog()), headers + c.rest) << c.library;
+        EXPECT_EQ(reader->GetTransferCount(), 0);
+        ASSERT_EQ(reader->m_storedAssignments.GetSize(), 2);
+        const auto* first = static_cast<const StoredAssignment*>(reader->m_storedAssignments[0]);
+        EXPECT_EQ(first->m_dwSourceLoads.GetSize(), 0);
+    }
 }

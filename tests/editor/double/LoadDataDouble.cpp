@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,7 @@ struct Header {
     std::string path;
     int number = 0;
     std::vector<std::pair<int, int>> rows;
+    std::optional<int> reportedRows; // a damaged file's count instead of the rows'
 };
 
 struct TransferFile {
@@ -32,6 +34,7 @@ struct TransferFile {
     int versionB = 1;
     std::vector<Header> headers;
     std::vector<StoredRecord> records;
+    std::optional<int> reportedRecords; // a damaged file's count instead of the records'
 };
 
 struct Session {
@@ -130,6 +133,14 @@ extern "C" __declspec(dllexport) void DoubleSetVersions(const char* path, int a,
     S().files[path].versionA = a;
     S().files[path].versionB = b;
 }
+extern "C" __declspec(dllexport) void DoubleReportCounts(const char* path, int records, int header,
+                                                         int rows)
+{
+    TransferFile& file = S().files[path];
+    file.reportedRecords = records;
+    if (header >= 0 && static_cast<size_t>(header) < file.headers.size())
+        file.headers[static_cast<size_t>(header)].reportedRows = rows;
+}
 extern "C" __declspec(dllexport) int DoubleTransferFileOpen()
 {
     return S().session.open ? 1 : 0;
@@ -215,7 +226,8 @@ int InitBindData(const char* path, int mode, int* recordCount, int* headerCount)
     session.path = path;
     if (mode == 1) {
         session.file = S().files[path];
-        *recordCount = static_cast<int>(session.file.records.size());
+        *recordCount =
+            session.file.reportedRecords.value_or(static_cast<int>(session.file.records.size()));
         *headerCount = static_cast<int>(session.file.headers.size());
     } else {
         session.file.records.resize(static_cast<size_t>(*recordCount));
@@ -232,7 +244,7 @@ int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
         return 1;
     Session& session = S().session;
     if (mode == 0) {
-        session.file.headers.push_back({path, *transferNumber, {}});
+        session.file.headers.push_back({path, *transferNumber, {}, std::nullopt});
         return 0;
     }
     if (session.header >= session.file.headers.size())
@@ -241,7 +253,7 @@ int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
     session.row = 0;
     CopyOut(path, header.path);
     *transferNumber = header.number;
-    *entryCount = static_cast<int>(header.rows.size());
+    *entryCount = header.reportedRows.value_or(static_cast<int>(header.rows.size()));
     return 0;
 }
 

@@ -39,6 +39,10 @@ DOUBLE_CALL(void, DoubleAddPosition,
 DOUBLE_CALL(void, DoubleRemovePosition, (int projectRef, const char* name), (projectRef, name));
 // The version numbers a stored transfer file reports.
 DOUBLE_CALL(void, DoubleSetVersions, (const char* path, int a, int b), (path, a, b));
+// What a damaged file reports when it is opened for reading: its record count, and the
+// row count of header number header (-1: none).
+DOUBLE_CALL(void, DoubleReportCounts, (const char* path, int records, int header, int rows),
+            (path, records, header, rows));
 // Protocol state: a transfer file is open; position data read and not yet freed; the
 // number of calls that broke the one-open-file rule or used a closed file.
 DOUBLE_CALL(int, DoubleTransferFileOpen, (), ());

@@ -227,7 +227,7 @@ TEST_P(SourcePage, ACheckBoxReachesTheTreeWhenItsRowIsSelectedAgain)
               Choices(*m_test.m_sheet->m_pItem->GetSupport(0)));
 }
 
-TEST_P(SourcePage, DistributedPiecesThatMeetShowTheJointOnce)
+TEST_P(SourcePage, ScreenshotOfADistributedComponentShowsTheJointOnce)
 {
     const kvdata::Position& wall = m_test.Find(IsWall);
     m_test.m_settings.SetString(settings::kCurPosition, wall.name.c_str());

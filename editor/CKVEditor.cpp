@@ -9,6 +9,7 @@
 #include "resources/ResourceIds.h"
 
 BEGIN_MESSAGE_MAP(CKVEditor, CDialog)
+ON_BN_CLICKED(IDC_ASSIGN, OnAssign)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_TRANSFER_LIST, OnItemchangedTransfers)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_ASSIGNMENT_LIST, OnItemchangedAssignments)
 ON_WM_SIZE()

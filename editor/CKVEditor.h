@@ -130,6 +130,7 @@ class CKVEditor : public CDialog
     void OnDuplicateTransfer();
     void OnEditTransfer();
     void OnDeleteTransfer();
+    void OnAssign();
     LRESULT OnRepairTransfers(WPARAM wParam, LPARAM lParam);
     void OnNoAction() {}
 

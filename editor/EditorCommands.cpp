@@ -2,6 +2,7 @@
 // delete; the rule that they need exactly one selected transfer; unique names.
 #include "editor/CKVEditor.h"
 
+#include "dialogs/CKVZuordnung.h"
 #include "model/KVItem.h"
 
 // The one selected transfer, or null after a beep and the message that asks for one.
@@ -92,4 +93,14 @@ void CKVEditor::DeleteTransfer(KVItem* item)
         m_lcTransfers.DeleteItem(row);
     RefreshSelection();
     delete item;
+}
+
+// The assignment dialog changes the selected transfer's own loads in place.
+void CKVEditor::OnAssign()
+{
+    if (!SelectedForCommand() || !m_pSelected)
+        return;
+    CKVZuordnung dialog(m_pRequest, m_pSelected, m_strPosition, m_pSelected->m_strPosition, this);
+    if (dialog.DoModal() == IDOK)
+        RefreshSelection();
 }

@@ -261,6 +261,7 @@ TEST_F(EditorRepair, CancelRemovesTheTransferAndOkKeepsItValid)
                 EXPECT_EQ(Text(IDS_REPAIR), box.text);
                 EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
                 harness::Screenshot(editor, std::string("editor_repair_") + language);
+                harness::Screenshot(box.window, std::string("editor_repair_message_") + language);
                 box.Answer(IDOK);
                 const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
                 EXPECT_EQ(Text(IDS_SHEET_REMOVE), sheet.Control(IDCANCEL).Text());

@@ -105,6 +105,13 @@ const DiscoveryCase kDiscoveryCases[] = {
          return CurrentNames(t);
      },
      2},
+    {"an empty plan file",
+     0,
+     [](SheetTest& t) {
+         Truncate(PlanFile(t), 0);
+         return std::vector<std::string>();
+     },
+     -1},
     {"a plan file shorter than 361 bytes", 0,
      [](SheetTest& t) {
          Truncate(PlanFile(t), 360);

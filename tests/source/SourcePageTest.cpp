@@ -152,8 +152,7 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
     EXPECT_EQ(beam.name, item.m_strPosition.GetString());
     EXPECT_EQ(m_test.m_project->folders().project, item.m_strDirectory.GetString());
     EXPECT_EQ(beam.supports.size(), size_t(item.GetSupportCount()));
-    EXPECT_FALSE(item.m_strProgram.IsEmpty());
-    EXPECT_FALSE(item.m_strStatus.IsEmpty());
+    EXPECT_STREQ("Durchlauftr\xe4ger Stahlbeton", item.m_strProgram.GetString());
     EXPECT_EQ("0", Stored(settings::kCurDirect));
     EXPECT_EQ("2", Stored(settings::kCurSupport));
     EXPECT_EQ("1", Stored(settings::kCurLoad));
@@ -161,6 +160,22 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
     EXPECT_EQ("0", Stored(settings::kCurGroup));
     EXPECT_EQ(beam.name, Stored(settings::kCurPosition));
     EXPECT_EQ(m_test.m_project->folders().project, Stored(settings::kCurPath));
+}
+
+TEST_P(SourcePage, StatusTextFollowsThePositionsCalculation)
+{
+    for (auto [planIndex, status] :
+         {std::pair(5, IDS_STATUS_MODIFIED), std::pair(6, IDS_STATUS_NOT_CALCULATED),
+          std::pair(0, IDS_STATUS_CALCULATED)}) {
+        const kvdata::Position& position = m_test.Find(
+            [&](const kvdata::Position& p) { return !p.fem && p.planIndex == planIndex; });
+        m_test.m_settings.SetString(settings::kCurPosition, position.name.c_str());
+        m_test.Run([](Window sheet) { sheet.Control(IDOK).Click(); });
+        EXPECT_EQ(m_test.m_language.String(status),
+                  m_test.m_sheet->m_pItem->m_strStatus.GetString())
+            << position.name;
+        m_test.m_sheet->m_pItem = nullptr;
+    }
 }
 
 TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)

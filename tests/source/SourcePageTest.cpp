@@ -7,6 +7,7 @@
 #include "model/KVSupport.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsValues.h"
+#include "tests/loaddata/support/TempFolder.h"
 #include "tests/source/SourceTestSupport.h"
 
 #include "loaddata/PositionFile.h"
@@ -31,23 +32,18 @@ bool IsWall(const kvdata::Position& p)
     return !p.fem && p.supports.size() == 1 && p.supports[0].distributed;
 }
 
-DWORD StoredNumber(const char* name)
+// A value under the settings key: a number in decimals, or the string.
+std::string Stored(const char* name)
 {
     KVSettingsKey key;
     key.OpenSettings();
-    DWORD value = 0xBAD;
-    key.QueryNumber(name, value);
-    return value;
-}
-
-std::string StoredString(const char* name)
-{
-    KVSettingsKey key;
-    key.OpenSettings();
-    char value[260] = {};
-    DWORD size = sizeof value;
-    key.QueryString(value, name, &size);
-    return value;
+    DWORD number = 0;
+    char text[260] = {};
+    DWORD size = sizeof text;
+    if (key.QueryNumber(name, number) == ERROR_SUCCESS)
+        return std::to_string(number);
+    key.QueryString(text, name, &size);
+    return text;
 }
 
 // The user's choices at a support, level by level: flags, own loads, factors and
@@ -106,10 +102,10 @@ int RowOf(const Window& list, const std::string& text)
 
 std::string Placement(const KVItem& item)
 {
-    char text[200];
-    std::snprintf(text, sizeof text, "%g %g %g / %g %g %g / %g %g %g", item.m_dOrigin[0],
-                  item.m_dOrigin[1], item.m_dOrigin[2], item.m_dXAxis[0], item.m_dXAxis[1],
-                  item.m_dXAxis[2], item.m_dYAxis[0], item.m_dYAxis[1], item.m_dYAxis[2]);
+    std::string text;
+    for (const double* axis : {item.m_dOrigin, item.m_dXAxis, item.m_dYAxis})
+        for (int i = 0; i < 3; ++i)
+            text += std::to_string(axis[i]) + " ";
     return text;
 }
 
@@ -156,15 +152,30 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
     EXPECT_EQ(beam.name, item.m_strPosition.GetString());
     EXPECT_EQ(m_test.m_project->folders().project, item.m_strDirectory.GetString());
     EXPECT_EQ(beam.supports.size(), size_t(item.GetSupportCount()));
-    EXPECT_FALSE(item.m_strProgram.IsEmpty());
-    EXPECT_FALSE(item.m_strStatus.IsEmpty());
-    EXPECT_EQ(0u, StoredNumber(settings::kCurDirect));
-    EXPECT_EQ(2u, StoredNumber(settings::kCurSupport));
-    EXPECT_EQ(1u, StoredNumber(settings::kCurLoad));
-    EXPECT_EQ(2u, StoredNumber(settings::kCurComponent));
-    EXPECT_EQ(0u, StoredNumber(settings::kCurGroup));
-    EXPECT_EQ(beam.name, StoredString(settings::kCurPosition));
-    EXPECT_EQ(m_test.m_project->folders().project, StoredString(settings::kCurPath));
+    EXPECT_STREQ("Durchlauftr\xe4ger Stahlbeton", item.m_strProgram.GetString());
+    EXPECT_EQ("0", Stored(settings::kCurDirect));
+    EXPECT_EQ("2", Stored(settings::kCurSupport));
+    EXPECT_EQ("1", Stored(settings::kCurLoad));
+    EXPECT_EQ("2", Stored(settings::kCurComponent));
+    EXPECT_EQ("0", Stored(settings::kCurGroup));
+    EXPECT_EQ(beam.name, Stored(settings::kCurPosition));
+    EXPECT_EQ(m_test.m_project->folders().project, Stored(settings::kCurPath));
+}
+
+TEST_P(SourcePage, StatusTextFollowsThePositionsCalculation)
+{
+    for (auto [planIndex, status] :
+         {std::pair(5, IDS_STATUS_MODIFIED), std::pair(6, IDS_STATUS_NOT_CALCULATED),
+          std::pair(0, IDS_STATUS_CALCULATED)}) {
+        const kvdata::Position& position = m_test.Find(
+            [&](const kvdata::Position& p) { return !p.fem && p.planIndex == planIndex; });
+        m_test.m_settings.SetString(settings::kCurPosition, position.name.c_str());
+        m_test.Run([](Window sheet) { sheet.Control(IDOK).Click(); });
+        EXPECT_EQ(m_test.m_language.String(status),
+                  m_test.m_sheet->m_pItem->m_strStatus.GetString())
+            << position.name;
+        m_test.m_sheet->m_pItem = nullptr;
+    }
 }
 
 TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
@@ -201,7 +212,9 @@ TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
     });
     EXPECT_EQ(wall.name, edited.m_strPosition.GetString());
     EXPECT_EQ("1[" + Repeated("1 -1 (1 1 0,1 1 0,)", wall.loads.size()) + "]", Choices(edited));
-    EXPECT_EQ("0 0 0 / 1 0 0 / 0 1 0", Placement(edited));
+    KVItem placedByDefault;
+    placedByDefault.DefaultPlacement(1, 1);
+    EXPECT_EQ(Placement(placedByDefault), Placement(edited));
 }
 
 TEST_P(SourcePage, ACheckBoxReachesTheTreeWhenItsRowIsSelectedAgain)
@@ -279,7 +292,7 @@ TEST_P(SourcePage, LoadDataThatCannotBeUsedIsReportedAndKeepsOKDisabled)
     ASSERT_EQ(loaddata::FormatError::None, loaddata::readPositionFile(beamFile, old));
     old.dataVersion = 0;
     ASSERT_EQ(loaddata::FormatError::None, loaddata::writePositionFile(beamFile, old));
-    sourcetest::WriteFile(m_test.m_project->loadFile(wall), {'k', 'a', 'p', 'u', 't', 't'});
+    writeBytes(m_test.m_project->loadFile(wall), {'k', 'a', 'p', 'u', 't', 't'});
     m_test.m_settings.SetString(settings::kCurPosition, beam.name.c_str());
     // The first message comes while the sheet is being made.
     harness::RunScripted(

@@ -65,7 +65,5 @@ std::vector<std::string> Rows(const harness::Window& list);
 std::vector<int> Checks(const harness::Window& list);
 // The number of plan file copies ("pla*.tmp") in the temporary folder.
 int PlanCopies();
-std::vector<unsigned char> ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::vector<unsigned char>& bytes);
 
 } // namespace sourcetest

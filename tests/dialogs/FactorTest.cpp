@@ -10,14 +10,6 @@
 
 namespace
 {
-std::vector<std::string> Rows(const harness::Window& list)
-{
-    std::vector<std::string> rows;
-    for (int row = 0; row < list.RowCount(); ++row)
-        rows.push_back(list.RowText(row));
-    return rows;
-}
-
 std::string StoredEntry(const KVSettingsKey& key, int index)
 {
     char buffer[256] = "";
@@ -29,10 +21,8 @@ std::string StoredEntry(const KVSettingsKey& key, int index)
 
 void ExpectFactorEverywhere(const KVItem& item, double factor)
 {
-    for (int s = 0; s < 2; ++s)
-        for (int l = 0; l < 2; ++l)
-            for (int c = 0; c < 2; ++c)
-                EXPECT_EQ(factor, ComponentOf(item, s, l, c).factor);
+    for (const KVComponent* component : Components(item))
+        EXPECT_EQ(factor, component->factor);
 }
 } // namespace
 

@@ -10,10 +10,8 @@ namespace
 std::vector<int32_t> Idealisations(const KVItem& item)
 {
     std::vector<int32_t> kinds;
-    for (int s = 0; s < 2; ++s)
-        for (int l = 0; l < 2; ++l)
-            for (int c = 0; c < 2; ++c)
-                kinds.push_back(ComponentOf(item, s, l, c).idealisation);
+    for (const KVComponent* component : Components(item))
+        kinds.push_back(component->idealisation);
     return kinds;
 }
 } // namespace

@@ -58,3 +58,21 @@ KVComponent& ComponentOf(const KVItem& item, int s, int l, int c)
 {
     return *item.GetSupport(s)->GetLoad(l)->GetComponent(c);
 }
+
+std::vector<KVComponent*> Components(const KVItem& item)
+{
+    std::vector<KVComponent*> components;
+    for (int s = 0; s < item.GetSupportCount(); ++s)
+        for (int l = 0; l < item.GetSupport(s)->GetLoadCount(); ++l)
+            for (int c = 0; c < item.GetSupport(s)->GetLoad(l)->GetComponentCount(); ++c)
+                components.push_back(&ComponentOf(item, s, l, c));
+    return components;
+}
+
+std::vector<std::string> Rows(const harness::Window& list)
+{
+    std::vector<std::string> rows;
+    for (int row = 0; row < list.RowCount(); ++row)
+        rows.push_back(list.RowText(row));
+    return rows;
+}

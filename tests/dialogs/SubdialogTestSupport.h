@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Runs each test with the German ("deu") and the English ("eng") language library.
 class SubdialogTest : public ::testing::TestWithParam<const char*>
@@ -35,6 +36,10 @@ class SubdialogTest : public ::testing::TestWithParam<const char*>
 // it ("AGx", "AGz"), so a list shows which block it lists. Factor 1, idealisation 0.
 std::unique_ptr<KVItem> MakeItem(int32_t coordinateSystem = 1);
 KVComponent& ComponentOf(const KVItem& item, int s, int l, int c);
+// Every component of the item, support by support, load by load.
+std::vector<KVComponent*> Components(const KVItem& item);
+// The rows of a list or combo box.
+std::vector<std::string> Rows(const harness::Window& list);
 
 // Each test instantiates its suite with both languages.
 #define KV_BOTH_LANGUAGES(suite)                                                                   \

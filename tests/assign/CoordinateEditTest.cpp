@@ -30,8 +30,8 @@ BOOL CoordinateTestDialog::OnInitDialog()
 namespace
 {
 
-// Runs the dialog; the script gets the x field, then Cancel ends
-// the run (so Enter and Escape in the field must not have ended it).
+// Runs the dialog; the script gets the x field, then Cancel ends the run (so Enter and
+// Escape in the field must not have ended it).
 void RunWithX(CoordinateTestDialog& dialog,
               const std::function<void(const harness::Window&)>& script)
 {

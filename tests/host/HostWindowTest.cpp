@@ -35,12 +35,22 @@ TEST_F(HostWindowTest, ListsThePositionsWithProgramAndStateAndSaysHowMany)
 
 TEST_F(HostWindowTest, TheEditorOpensForTheSelectedPositionByButtonOrEnterAndCancelComesBack)
 {
-    const std::string name = m_project.positions()[4].name;
+    // A position that takes loads from others.
+    const std::vector<const kvdata::Position*> listed = listedPositions();
+    const auto fed = std::find_if(listed.begin(), listed.end(),
+                                  [](const kvdata::Position* p) { return !p->incoming.empty(); });
+    ASSERT_NE(listed.end(), fed);
+    const int row = static_cast<int>(fed - listed.begin());
+    const std::string name = m_project.positions()[static_cast<size_t>(row)].name;
     Run([&](Window main) {
-        main.Control(IDC_POSITIONS).SelectRow(4);
+        main.Control(IDC_POSITIONS).SelectRow(row);
         main.Control(IDC_EDIT_TRANSFERS).Click();
         Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
         EXPECT_FALSE(main.IsEnabled()) << "the editor is modal over the main window";
+        // The full editor on the selected position, with its stored transfers.
+        EXPECT_EQ(name, editor.Control(IDC_OWN_POSITION).Text());
+        EXPECT_EQ(static_cast<int>((*fed)->incoming.size()),
+                  editor.Control(IDC_TRANSFER_LIST).RowCount());
         editor.Control(IDCANCEL).Click();
         harness::WaitUntilGone(editor);
         EXPECT_TRUE(main.IsEnabled());

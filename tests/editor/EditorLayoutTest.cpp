@@ -281,3 +281,47 @@ TEST_F(EditorDialog, Screenshot)
         });
     }
 }
+
+TEST_F(EditorDialog, ResizingGivesTheRightPaneTheWidthAndThePanesTheHeight)
+{
+    Run([](const Window& editor) {
+        const RECT start = editor.Rect();
+        const std::vector<RECT> before = Controls(editor);
+        const RECT rows = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        const int gap = rows.left - ClientRect(editor, IDC_TRANSFER_LIST).right;
+        const auto resize = [&](int dx, int dy) {
+            harness::OnUi([&] {
+                SetWindowPos(editor.Handle(), nullptr, 0, 0, start.right - start.left + dx,
+                             start.bottom - start.top + dy, SWP_NOMOVE | SWP_NOZORDER);
+            });
+        };
+        resize(200, 100);
+        const std::vector<RECT> after = Controls(editor);
+        EXPECT_EQ(before[1].right + 200, after[1].right) << "the reactions";
+        EXPECT_EQ(before[1].bottom + 100, after[1].bottom);
+        EXPECT_EQ(before[0].right, after[0].right) << "the transfers keep their width";
+        EXPECT_EQ(before[0].bottom + 100, after[0].bottom);
+        EXPECT_EQ(before[11].left + 200, after[11].left) << "OK";
+        EXPECT_EQ(before[11].top + 100, after[11].top);
+        EXPECT_EQ(Width(editortest::WindowInClient(editor)), WidthSum());
+
+        // With the bar far right, shrinking back would leave the reactions narrower than
+        // the gap: the bar and the transfers give way.
+        const RECT bar = ClientRect(editor, IDC_SPLITTER);
+        Drag(editor, bar.left, (bar.top + bar.bottom) / 2, 5000);
+        resize(0, 0);
+        const RECT shrunk = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        EXPECT_EQ(gap, Width(shrunk));
+        EXPECT_EQ(rows.right, shrunk.right);
+        EXPECT_EQ(shrunk.left - gap, ClientRect(editor, IDC_TRANSFER_LIST).right);
+        EXPECT_EQ(Width(editortest::WindowInClient(editor)), WidthSum());
+
+        MINMAXINFO info{};
+        harness::OnUi([&] {
+            SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        });
+        EXPECT_EQ(start.right - start.left, info.ptMinTrackSize.x);
+        EXPECT_EQ(start.bottom - start.top, info.ptMinTrackSize.y);
+        editor.Control(IDCANCEL).Click();
+    });
+}

@@ -11,6 +11,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/model/LoadDataBuilder.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,19 +81,40 @@ std::vector<std::string> Shown(const Window& editor)
     return shown;
 }
 
-// In the source sheet: the first position other than the own one, the first support
-// left out, the direction given; the position's name.
-std::string ChooseSource(const std::string& own, bool plus)
+// Unchecks a row of a check list box; the page takes a box's state when its row is
+// selected again.
+void Uncheck(const Window& list, int row)
+{
+    ASSERT_GT(list.RowCount(), 1);
+    list.SelectRow(row);
+    list.ClickCheck(row);
+    list.SelectRow(1 - row);
+    list.SelectRow(row);
+}
+
+// Support 0 left out; of support 1, load 1 left out and component 1 of load 0.
+void NarrowTheChoice(const Window& sheet)
+{
+    const Window supports = sheet.Control(IDC_SUPPORTS);
+    Uncheck(supports, 0);
+    supports.SelectRow(1);
+    const Window loads = sheet.Control(IDC_LOAD_LIST);
+    Uncheck(loads, 1);
+    loads.SelectRow(0);
+    Uncheck(sheet.Control(IDC_COMPONENTS), 1);
+}
+
+// In the source sheet: the first position other than the own one and the direction given,
+// the choice narrowed as given; the position's name.
+std::string ChooseSource(const std::string& own, bool plus,
+                         const std::function<void(const Window&)>& narrow = {})
 {
     const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
     const Window positions = sheet.Control(IDC_POSITION_LIST);
     const int row = positions.RowText(0) == own ? 1 : 0;
     positions.SelectRow(row);
-    const Window supports = sheet.Control(IDC_SUPPORTS);
-    supports.SelectRow(0);
-    supports.ClickCheck(0);
-    supports.SelectRow(1); // the page takes a box's state when its row is selected
-    supports.SelectRow(0);
+    if (narrow)
+        narrow(sheet);
     sheet.Control(plus ? IDC_DIRECTION_PLUS : IDC_DIRECTION_MINUS).Click();
     const std::string name = positions.RowText(row);
     sheet.Control(IDOK).Click();
@@ -147,7 +169,7 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
                   const Window list = editor.Control(IDC_TRANSFER_LIST);
                   ASSERT_EQ(2, list.RowCount()); // plus 1 and minus 2
                   list.Key(VK_INSERT);           // no selection needed
-                  source = ChooseSource(own, false);
+                  source = ChooseSource(own, false, NarrowTheChoice);
                   ASSERT_EQ(3, list.RowCount());
                   EXPECT_EQ(minus + "1", list.RowText(2, 0));
                   EXPECT_EQ(source, list.RowText(2, 1));
@@ -193,9 +215,11 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
         ++newRecords;
         EXPECT_EQ(source, file.names[r]);
         EXPECT_EQ(2.5, record.placement[0][0]);
-        EXPECT_NE(0, record.supportIndex) << "the first support was left out";
+        EXPECT_EQ(1, record.supportIndex) << "the first support was left out";
+        EXPECT_NE(1, record.loadIndex) << "load 1 was left out";
         if (record.loadIndex == 0) {
-            EXPECT_EQ(1, record.ownLoad);
+            EXPECT_EQ(0, record.componentIndex) << "component 1 of load 0 was left out";
+            EXPECT_EQ(1, record.ownLoad) << "own load chosen for source load 0";
         }
     }
     EXPECT_GT(newRecords, 0);

@@ -5,6 +5,7 @@
 // after a source gained a support.
 #include "tests/editor/EditorDialogSupport.h"
 
+#include "loaddata/TransferFile.h"
 #include "model/KVItem.h"
 #include "model/LoadDataInterface.h"
 #include "page/PageEntry.h"
@@ -22,46 +23,12 @@ using harness::Window;
 
 namespace
 {
-// A transfer file as the load data library hands it out.
-struct StoredTransfer {
-    int number;
-    std::vector<std::pair<int, int>> rows;
-};
-struct StoredFile {
-    std::vector<StoredTransfer> headers;
-    std::vector<BindRecord> records; // without their arrays
-    std::vector<std::string> names;  // the records' position names
-};
-
-StoredFile ReadBack(const std::string& path)
+// The transfer file as the load data library reads it.
+loaddata::TransferData ReadBack(const std::string& path)
 {
-    StoredFile file;
-    int records = 0;
-    int headers = 0;
-    EXPECT_EQ(0, InitBindData(path.c_str(), 1, &records, &headers));
-    for (int h = 0; h < headers; ++h) {
-        char source[264] = "";
-        StoredTransfer header{};
-        int rows = 0;
-        InitBindHeader(source, 1, &header.number, &rows);
-        for (int r = 0; r < rows; ++r) {
-            int sourceLoad = 0;
-            int ownLoad = 0;
-            InitZuordTabelle(1, &sourceLoad, &ownLoad);
-            header.rows.emplace_back(sourceLoad, ownLoad);
-        }
-        file.headers.push_back(header);
-    }
-    EXPECT_EQ(0, LoadBindSerializeData(1));
-    BindRecord* copy = nullptr;
-    GetTotalCopyOfBinds(&copy);
-    for (int r = 0; r < records && copy; ++r) {
-        file.records.push_back(copy[r]);
-        file.names.emplace_back(copy[r].positionName);
-    }
-    FreeTotalCopyOfBinds(records, &copy);
-    LoadBindFree();
-    return file;
+    loaddata::TransferData data;
+    EXPECT_EQ(loaddata::FormatError::None, loaddata::readTransferFile(path, data));
+    return data;
 }
 
 // Every transfer's name, columns and reaction rows as the editor shows them.
@@ -200,20 +167,26 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
                   editor.Control(IDOK).Click();
               }));
 
-    const StoredFile file = ReadBack(TransferFile());
+    const loaddata::TransferData file = ReadBack(TransferFile());
     ASSERT_EQ(3u, file.headers.size());
-    EXPECT_EQ(1, file.headers[0].number);
-    EXPECT_EQ(-1, file.headers[1].number);
-    EXPECT_EQ(2, file.headers[2].number);
-    EXPECT_EQ(1, file.headers[1].rows.at(0).second) << "own load chosen for source load 0";
-    EXPECT_EQ(file.headers[1].rows, file.headers[2].rows) << "the duplicate's assignments";
+    EXPECT_EQ(1, file.headers[0].transferNumber);
+    EXPECT_EQ(-1, file.headers[1].transferNumber);
+    EXPECT_EQ(2, file.headers[2].transferNumber);
+    const auto rows = [&](size_t h) {
+        std::vector<std::pair<int32_t, int32_t>> pairs;
+        for (const loaddata::AssignmentRow& row : file.headers[h].rows)
+            pairs.emplace_back(row.sourceLoad, row.ownLoad);
+        return pairs;
+    };
+    EXPECT_EQ(1, rows(1).at(0).second) << "own load chosen for source load 0";
+    EXPECT_EQ(rows(1), rows(2)) << "the duplicate's assignments";
     int newRecords = 0;
-    for (size_t r = 0; r < file.records.size(); ++r) {
-        const BindRecord& record = file.records[r];
+    for (const loaddata::TransferRecord& stored : file.records) {
+        const BindRecord& record = stored.fields;
         if (record.transferNumber == 1)
             continue;
         ++newRecords;
-        EXPECT_EQ(source, file.names[r]);
+        EXPECT_EQ(source, stored.positionName);
         EXPECT_EQ(2.5, record.placement[0][0]);
         EXPECT_EQ(1, record.supportIndex) << "the first support was left out";
         EXPECT_NE(1, record.loadIndex) << "load 1 was left out";
@@ -242,10 +215,10 @@ TEST_F(EditorDialog, ANewTransferFromTheFemProjectReachesTheTransferredLoadPage)
                   EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(list.RowCount() - 1, 2));
                   editor.Control(IDOK).Click();
               }));
-    const StoredFile file = ReadBack(TransferFile());
+    const loaddata::TransferData file = ReadBack(TransferFile());
     ASSERT_FALSE(file.records.empty());
-    EXPECT_EQ(1, file.records.back().projectRef);
-    EXPECT_EQ(source, file.names.back());
+    EXPECT_EQ(1, file.records.back().fields.projectRef);
+    EXPECT_EQ(source, file.records.back().positionName);
 
     const std::string file016 = TransferFile();
     const char* names[] = {m_setup.own.name.c_str()};

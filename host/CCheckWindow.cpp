@@ -166,27 +166,24 @@ void CCheckWindow::OnUpdateAll()
     m_cancelled = false;
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CHECK_UPDATE), FALSE);
     SendDlgItemMessage(IDC_CHECK_PROGRESS, PBM_SETRANGE32, 0, static_cast<LPARAM>(order.size()));
-    CString outcome;
-    std::size_t done = 0;
-    for (; done < order.size(); ++done) {
-        const CString name = NameOf(order[done]);
-        SetDlgItemText(IDC_CHECK_SUMMARY, hostText(kTextUpdating, name));
-        const int index = m_project.find(order[done]);
-        std::string error = "not a position of the project";
-        if (index < 0 || !updatePosition(m_project, static_cast<std::size_t>(index), error)) {
-            outcome = hostText(kTextUpdateFailed, name, error.c_str());
-            break;
-        }
-        SendDlgItemMessage(IDC_CHECK_PROGRESS, PBM_SETPOS, done + 1);
-        if (done + 1 < order.size() && CancelPressed()) {
-            outcome = hostText(kTextUpdateCancelled, std::to_string(done + 1).c_str());
-            break;
-        }
-    }
+    SetDlgItemText(IDC_CHECK_SUMMARY, hostText(kTextUpdating, NameOf(order.front())));
+    const auto next = [&](std::size_t done) {
+        SendDlgItemMessage(IDC_CHECK_PROGRESS, PBM_SETPOS, done);
+        if (CancelPressed())
+            return false;
+        SetDlgItemText(IDC_CHECK_SUMMARY, hostText(kTextUpdating, NameOf(order[done])));
+        return true;
+    };
+    std::string failed, failure;
+    const std::size_t done = updateInOrder(m_project, order, next, failed, failure);
     m_updating = false;
     Refresh();
-    if (!outcome.IsEmpty())
-        SetDlgItemText(IDC_CHECK_SUMMARY, outcome);
+    if (!failure.empty())
+        SetDlgItemText(IDC_CHECK_SUMMARY,
+                       hostText(kTextUpdateFailed, failed.c_str(), failure.c_str()));
+    else if (done < order.size())
+        SetDlgItemText(IDC_CHECK_SUMMARY,
+                       hostText(kTextUpdateCancelled, std::to_string(done).c_str()));
 }
 
 void CCheckWindow::OnCancel()

@@ -3,6 +3,7 @@
 #include "host/DesignInput.h"
 #include "loaddata/PositionFile.h"
 #include "loaddata/PositionFileName.h"
+#include "loaddata/SuiteEnvironment.h"
 #include "loaddata/TransferFile.h"
 
 namespace host

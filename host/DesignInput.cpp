@@ -45,8 +45,11 @@ bool parse(const std::string& text, double& value)
 
 std::string format(double value)
 {
+    // The shortest of the two precisions that reads back to the same value.
     char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value); // reads back to the same value
+    std::snprintf(text, sizeof text, "%.15g", value);
+    if (std::strtod(text, nullptr) != value)
+        std::snprintf(text, sizeof text, "%.17g", value);
     return text;
 }
 

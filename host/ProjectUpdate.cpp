@@ -85,4 +85,23 @@ bool updatePosition(HostProject& project, std::size_t index, std::string& error)
            recalculate(project, index, error);
 }
 
+std::size_t updateInOrder(HostProject& project, const std::vector<std::string>& order,
+                          const std::function<bool(std::size_t done)>& next, std::string& failed,
+                          std::string& failure)
+{
+    std::size_t done = 0;
+    for (; done < order.size(); ++done) {
+        if (done > 0 && !next(done))
+            break;
+        const int index = project.find(order[done]);
+        failure = "not a position of the project";
+        if (index < 0 || !updatePosition(project, static_cast<std::size_t>(index), failure)) {
+            failed = index < 0 ? order[done] : project.positions()[index].name;
+            break;
+        }
+        failure.clear();
+    }
+    return done;
+}
+
 } // namespace host

@@ -6,7 +6,9 @@
 
 #include "host/HostProject.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace host
 {
@@ -15,5 +17,12 @@ namespace host
 // back whole (a source missing or no longer fitting: the editor has to repair them);
 // false when the recalculation fails.
 bool updatePosition(HostProject& project, std::size_t index, std::string& error);
+
+// Updates the positions of the order (load files, sources first) one after the other.
+// Between two positions, `next(done)` is asked whether to go on. The number updated; when
+// a position fails, failure names it and why, and the run stops there.
+std::size_t updateInOrder(HostProject& project, const std::vector<std::string>& order,
+                          const std::function<bool(std::size_t done)>& next, std::string& failed,
+                          std::string& failure);
 
 } // namespace host

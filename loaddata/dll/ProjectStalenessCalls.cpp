@@ -37,7 +37,7 @@ extern "C" {
 
 int CheckProjectStaleness(const char* folder, int* transferCount, int* orderCount, int* cycleCount)
 {
-    return guarded([&] {
+    return guarded([&]() -> int {
         g_checked.reset();
         if (folder == nullptr || strnlen(folder, kPathSize) >= kPathSize ||
             transferCount == nullptr || orderCount == nullptr || cycleCount == nullptr)
@@ -50,7 +50,7 @@ int CheckProjectStaleness(const char* folder, int* transferCount, int* orderCoun
         *orderCount = static_cast<int>(checked->order.size());
         *cycleCount = static_cast<int>(checked->cycles.size());
         g_checked = std::move(checked);
-        return static_cast<int>(ResultOk);
+        return ResultOk;
     });
 }
 

@@ -3,8 +3,10 @@
 // cyclic project, and pictures of the new windows.
 #include "HostFixture.h"
 
+#include "host/CommandLine.h"
 #include "host/DesignInput.h"
 #include "host/HostActions.h"
+#include "host/HostCommands.h"
 #include "host/LoadPathCheck.h"
 #include "host/ProjectUpdate.h"
 #include "host/Statics.h"
@@ -12,6 +14,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace
 {
@@ -218,6 +221,35 @@ TEST_F(HostWindowTest, LoadPathScreenshots)
             harness::WaitUntilGone(check);
         });
     }
+}
+
+TEST_F(HostFixture, UpdateAllOnTheCommandLine)
+{
+    const host::HostOptions options = [](std::vector<std::string> arguments) {
+        host::HostOptions parsed;
+        std::string error;
+        EXPECT_TRUE(host::parseCommandLine(arguments, parsed, error)) << error;
+        return parsed;
+    }({"--own-load", "3.01 Pfette", "--check", "--recalculate", "3.01 Pfette", "--update-all"});
+    ASSERT_EQ(4u, options.commands.size());
+    EXPECT_EQ(host::HostCommand::Kind::OwnLoad, options.commands[0].kind);
+    EXPECT_EQ("3.01 Pfette", options.commands[0].position);
+    EXPECT_EQ(host::HostCommand::Kind::Check, options.commands[1].kind);
+
+    host::DesignInput input;
+    const std::string& purlin = m_project.positions()[0].loadFile;
+    ASSERT_TRUE(host::readDesignInput(purlin, input));
+    input.ownLoads[0] = 5.0;
+    ASSERT_TRUE(host::writeDesignInput(purlin, input));
+    host::HostOptions run = options;
+    run.project = {host::ProjectChoice::Kind::Folder, m_generated.folders().project};
+    run.commands.erase(run.commands.begin(), run.commands.begin() + 2); // no windows
+    std::ostringstream out;
+    EXPECT_EQ(0, host::runCommands(run, out)) << out.str();
+    EXPECT_NE(out.str().find("updated 0.03 Fundament\nupdate all: 8 position(s) updated, 0 "
+                             "transfer(s) stale\n"),
+              std::string::npos)
+        << out.str();
 }
 
 } // namespace

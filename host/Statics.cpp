@@ -91,14 +91,6 @@ double componentValue(const std::string& component, const std::string& load,
     return (!load.empty() && load[0] == 'W' ? 0.25 : 0.02) * reaction.vertical;
 }
 
-double resultantOf(const std::vector<TrapezoidPiece>& pieces)
-{
-    double total = 0.0;
-    for (const TrapezoidPiece& p : pieces)
-        total += (p.q1 + p.q2) / 2 * (p.x2 - p.x1);
-    return total;
-}
-
 PointForce transferredForce(double value, bool distributed,
                             const std::vector<TrapezoidPiece>& pieces, double factor,
                             const double placement[3][3])

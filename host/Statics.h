@@ -57,7 +57,4 @@ PointForce transferredForce(double value, bool distributed,
                             const std::vector<TrapezoidPiece>& pieces, double factor,
                             const double placement[3][3]);
 
-// The resultant of trapezoid pieces.
-double resultantOf(const std::vector<TrapezoidPiece>& pieces);
-
 } // namespace host

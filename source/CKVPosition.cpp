@@ -8,8 +8,6 @@
 #include "source/CKVProperty.h"
 #include "source/PositionStatus.h"
 
-// The factor, idealisation and orientation buttons (1008, 1010, 1012) open their dialogs
-// on the current item; their entries join this map with those dialogs.
 BEGIN_MESSAGE_MAP(CKVPosition, CPropertyPage)
 ON_CBN_SELCHANGE(IDC_GROUP_LIST, FillPositionList)
 ON_CBN_SELCHANGE(IDC_POSITION_LIST, LoadPosition)
@@ -18,6 +16,9 @@ ON_LBN_SELCHANGE(IDC_LOAD_LIST, LoadSelected)
 ON_LBN_SELCHANGE(IDC_COMPONENTS, ComponentSelected)
 ON_BN_CLICKED(IDC_DIRECTION_MINUS, OnDirection)
 ON_BN_CLICKED(IDC_DIRECTION_PLUS, OnDirection)
+ON_BN_CLICKED(IDC_FACTOR, OnFactor)
+ON_BN_CLICKED(IDC_IDEALISATION, OnIdealisation)
+ON_BN_CLICKED(IDC_ORIENTATION, OnOrientation)
 END_MESSAGE_MAP()
 
 CKVPosition::CKVPosition() : CPropertyPage(IDD_POSITION)

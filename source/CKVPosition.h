@@ -47,6 +47,10 @@ class CKVPosition : public CPropertyPage
     BOOL OnSetActive() override;
     void OnOK() override;
     void OnDirection();
+    // The sub-dialogs change the current item in place; their results are not used.
+    void OnFactor();
+    void OnIdealisation();
+    void OnOrientation();
 
   private:
     CKVProperty& Sheet() const;

@@ -5,6 +5,7 @@
 #include "model/KVComponent.h"
 #include "model/KVLoad.h"
 #include "model/KVSupport.h"
+#include "model/OrientationTables.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsValues.h"
 #include "tests/loaddata/support/TempFolder.h"
@@ -281,6 +282,34 @@ TEST_P(SourcePage, SheetTextsAndTheRepairFlagsCancelText)
             sheet.Control(IDCANCEL).Click();
         });
     }
+}
+
+TEST_P(SourcePage, ButtonsOpenFactorIdealisationAndOrientationOnTheCurrentItem)
+{
+    m_test.m_settings.SetString(settings::kCurPosition, m_test.Find(IsBeam).name.c_str());
+    ASSERT_EQ(IDOK, m_test.Run([](Window sheet) {
+        // Each button opens its dialog over the page; its OK changes the item in place.
+        const auto run = [&](int button, int control, const std::function<void(Window)>& act) {
+            sheet.Control(button).Click();
+            const Window dialog = harness::WaitForDialog(control);
+            act(dialog);
+            dialog.Control(IDOK).Click();
+            harness::WaitUntilGone(dialog);
+        };
+        run(IDC_FACTOR, IDC_VALUE_LIST, [](Window d) { d.Control(IDC_VALUE_LIST).Type("2"); });
+        run(IDC_IDEALISATION, IDC_SCOPE, [](Window d) { d.Control(IDC_VALUE_LIST).SelectRow(2); });
+        run(IDC_ORIENTATION, IDC_ORIENTATION_LIST,
+            [](Window d) { d.Control(IDC_ORIENTATION_LIST).SelectRow(1); });
+        sheet.Control(IDOK).Click();
+    }));
+    const KVItem& item = *m_test.m_sheet->m_pItem;
+    const KVComponent& first = *item.GetSupport(0)->GetLoad(0)->GetComponent(0);
+    EXPECT_EQ(2.0, first.factor);
+    EXPECT_EQ(2, first.idealisation);
+    const bool sameHand = item.m_nCoordinateSystem == m_test.m_sheet->m_nOwnCoordinateSystem;
+    const OrientationRow& row = OrientationTable(sameHand)[1];
+    EXPECT_EQ(std::vector<double>(row.xAxis, row.xAxis + 3),
+              std::vector<double>(item.m_dXAxis, item.m_dXAxis + 3));
 }
 
 TEST_P(SourcePage, LoadDataThatCannotBeUsedIsReportedAndKeepsOKDisabled)

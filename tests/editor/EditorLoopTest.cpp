@@ -71,6 +71,27 @@ void NarrowTheChoice(const Window& sheet)
     Uncheck(sheet.Control(IDC_COMPONENTS), 1);
 }
 
+// Factor 2 (typed, Enter), idealisation kind 2 and orientation row 1 through the page's
+// buttons.
+void ShapeTheTransfer(const Window& sheet)
+{
+    sheet.Control(IDC_FACTOR).Click();
+    const Window factor = harness::WaitForDialog(IDC_VALUE_LIST);
+    factor.Control(IDC_VALUE_LIST).Type("2");
+    harness::Key(VK_RETURN);
+    harness::WaitUntilGone(factor);
+    sheet.Control(IDC_IDEALISATION).Click();
+    const Window idealisation = harness::WaitForDialog(IDC_VALUE_LIST);
+    idealisation.Control(IDC_VALUE_LIST).SelectRow(2);
+    idealisation.Control(IDOK).Click();
+    harness::WaitUntilGone(idealisation);
+    sheet.Control(IDC_ORIENTATION).Click();
+    const Window orientation = harness::WaitForDialog(IDC_ORIENTATION_LIST);
+    orientation.Control(IDC_ORIENTATION_LIST).SelectRow(1);
+    orientation.Control(IDOK).Click();
+    harness::WaitUntilGone(orientation);
+}
+
 // In the source sheet: the first position other than the own one and the direction given,
 // the choice narrowed as given; the position's name.
 std::string ChooseSource(const std::string& own, bool plus,
@@ -136,7 +157,10 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
                   const Window list = editor.Control(IDC_TRANSFER_LIST);
                   ASSERT_EQ(2, list.RowCount()); // plus 1 and minus 2
                   list.Key(VK_INSERT);           // no selection needed
-                  source = ChooseSource(own, false, NarrowTheChoice);
+                  source = ChooseSource(own, false, [](const Window& sheet) {
+                      NarrowTheChoice(sheet);
+                      ShapeTheTransfer(sheet);
+                  });
                   ASSERT_EQ(3, list.RowCount());
                   EXPECT_EQ(minus + "1", list.RowText(2, 0));
                   EXPECT_EQ(source, list.RowText(2, 1));
@@ -188,6 +212,15 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
         ++newRecords;
         EXPECT_EQ(source, stored.positionName);
         EXPECT_EQ(2.5, record.placement[0][0]);
+        EXPECT_EQ(2.0, record.factor);
+        EXPECT_EQ(2, record.idealisation);
+        const double unturned[2][3] = {{1, 0, 0}, {0, 1, 0}};
+        bool turned = false;
+        for (int a = 0; a < 2; ++a)
+            for (int c = 0; c < 3; ++c)
+                turned =
+                    turned || record.placement[a + 1][c] - record.placement[0][c] != unturned[a][c];
+        EXPECT_TRUE(turned) << "orientation row 1";
         EXPECT_EQ(1, record.supportIndex) << "the first support was left out";
         EXPECT_NE(1, record.loadIndex) << "load 1 was left out";
         if (record.loadIndex == 0) {

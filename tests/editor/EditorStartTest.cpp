@@ -195,3 +195,24 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
         }
     }
 }
+
+TEST_F(EditorStart, ATypedCoordinateReachesTheTransferItWasTypedFor)
+{
+    Run([](const Window& editor) {
+        const Window list = editor.Control(IDC_TRANSFER_LIST);
+        list.SelectRow(0);
+        editor.Control(IDC_ORIGIN_Y).Type("7"); // no Enter: the selection moves on
+        list.SelectRow(1);
+        double typed = 0;
+        std::string shown;
+        harness::OnUi([&] {
+            typed = Running().GetTransfer(0)->m_dOrigin[1];
+            char text[32];
+            std::snprintf(text, sizeof text, "%.15g", Running().GetTransfer(1)->m_dOrigin[1]);
+            shown = text;
+        });
+        EXPECT_EQ(7.0, typed);
+        EXPECT_EQ(shown, editor.Control(IDC_ORIGIN_Y).Text());
+        editor.Control(IDCANCEL).Click();
+    });
+}

@@ -156,7 +156,7 @@ class CKVEditor : public CDialog
     void RefreshSelection();
     void FillAssignmentList();
     void AddComponentRows(const KVComponent& component, CString texts[5]);
-    bool InsertAssignmentRow(CString texts[5]);
+    void InsertAssignmentRow(CString texts[5]);
     // Commands.
     KVItem* SelectedForCommand();
     const CString& PrefixFor(const KVItem& item) const;

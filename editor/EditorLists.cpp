@@ -152,7 +152,7 @@ void CKVEditor::AddComponentRows(const KVComponent& component, CString texts[5])
 }
 
 // Appends the row; the support and load names are then emptied for the rows that follow.
-bool CKVEditor::InsertAssignmentRow(CString texts[5])
+void CKVEditor::InsertAssignmentRow(CString texts[5])
 {
     const int row = m_lcAssignments.InsertItem(m_lcAssignments.GetItemCount(), texts[0]);
     for (int column = 1; row >= 0 && column < 5; ++column)
@@ -160,5 +160,4 @@ bool CKVEditor::InsertAssignmentRow(CString texts[5])
     texts[0].Empty();
     texts[1].Empty();
     texts[2].Empty();
-    return row >= 0;
 }

@@ -1,4 +1,5 @@
 #include "page/CMyPropertyPage2.h"
+#include "page/PageInternals.h"
 
 #include "framework/CDataExchange.h"
 #include "framework/ModuleState.h"
@@ -102,7 +103,7 @@ BOOL CMyPropertyPage2::OnInitDialog()
         CRect window;
         GetWindowRect(&window);
         m_minTrackSize = window.Size();
-        RestoreWindowPos();
+        PageInternals::RestoreWindowPos(*this);
         ActivateSplitter();
         OnSetActive();
     } else {
@@ -142,13 +143,13 @@ LRESULT CMyPropertyPage2::OnMessageLoadingNotCorrect(WPARAM, LPARAM)
     return 0;
 }
 
-HTREEITEM CMyPropertyPage2::AddTreeItem(LPCSTR lpszText, HTREEITEM hParent, const CString& strFile,
-                                        const CString& strMessage)
+HTREEITEM PageInternals::AddTreeItem(CMyPropertyPage2& page, LPCSTR lpszText, HTREEITEM hParent,
+                                     const CString& strFile, const CString& strMessage)
 {
-    const HTREEITEM hItem = m_tree.InsertItem(lpszText, hParent, TVI_LAST);
-    m_tree.SetItemData(hItem, static_cast<DWORD_PTR>(m_nItemCount));
-    ++m_nItemCount;
-    m_itemFiles.Add(strFile);
-    m_itemMessages.Add(strMessage);
+    const HTREEITEM hItem = page.m_tree.InsertItem(lpszText, hParent, TVI_LAST);
+    page.m_tree.SetItemData(hItem, static_cast<DWORD_PTR>(page.m_nItemCount));
+    ++page.m_nItemCount;
+    page.m_itemFiles.Add(strFile);
+    page.m_itemMessages.Add(strMessage);
     return hItem;
 }

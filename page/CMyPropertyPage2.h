@@ -105,24 +105,10 @@ class KESVAR_PAGE_CLASS CMyPropertyPage2 : public CPropertyPage
     void InvalidateWnds();
     void SaveWindowPos();
 
-    // Inserts a tree item as the last child of hParent with the next item number as its
-    // data, and the item's entries in m_itemFiles and m_itemMessages.
-    HTREEITEM AddTreeItem(LPCSTR lpszText, HTREEITEM hParent, const CString& strFile,
-                          const CString& strMessage);
-
   private:
-    // The stored placement applied at the start of the standalone dialog.
-    void RestoreWindowPos();
-    // A control's window rectangle in the page's client coordinates.
-    CRect ChildRect(const CWnd* pWnd) const;
-    // Moves a control's edges by the given distances (absent controls are left alone).
-    void MoveEdges(CWnd* pWnd, int nLeft, int nTop, int nRight, int nBottom);
-    // The button whose top edge the layout keeps below the text field: Cancel, or the
-    // recalculation button on the hosted page, which has no Cancel.
-    CWnd* BottomButton() const;
-    // A splitter bar position within the drag limits.
-    int ClampSplitter(int x) const;
-    bool IsOnSplitter(CPoint point) const;
+    // The page's own helpers live outside the class, so that the exported class holds
+    // exactly the members hosts link against.
+    friend struct PageInternals;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 // The load tree below the host's positions: every position that transfers loads into an
 // item's position becomes its child, recursively; and the answer to a selection.
 #include "page/CMyPropertyPage2.h"
+#include "page/PageInternals.h"
 
 #include "framework/CWaitCursor.h"
 #include "page/LoadPageString.h"
@@ -61,8 +62,8 @@ void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
         CString strText = ChildText(source.strName, source.nTransfer);
         if (bCycle)
             strText += LoadPageString(IDS_PAGE_CYCLE);
-        children.push_back(
-            {AddTreeItem(strText, hParent, source.strFile, ""), source.strFile, bCycle});
+        children.push_back({PageInternals::AddTreeItem(*this, strText, hParent, source.strFile, ""),
+                            source.strFile, bCycle});
     }
     for (const TreeChild& child : children)
         if (!child.bCycle)

@@ -1,6 +1,7 @@
 // The page's activation: the project, the host's positions with the result of their check,
 // and below each position that can be shown the tree of its sources.
 #include "page/CMyPropertyPage2.h"
+#include "page/PageInternals.h"
 
 #include "dialogs/CInitMessage.h"
 #include "framework/CWaitCursor.h"
@@ -100,7 +101,7 @@ BOOL CMyPropertyPage2::OnSetActive()
     int nLoaded = 0;
     const int nCount = static_cast<int>(m_positionNames.GetSize());
     if (!m_strPrjName.IsEmpty() && nCount > 0 && nCount == m_positionFiles.GetSize()) {
-        const HTREEITEM hRoot = AddTreeItem(m_strPrjName, TVI_ROOT, " ", "");
+        const HTREEITEM hRoot = PageInternals::AddTreeItem(*this, m_strPrjName, TVI_ROOT, " ", "");
         for (int i = 0; i < nCount; ++i) {
             ++nPositions;
             const CString file = m_positionFiles[i];
@@ -109,10 +110,12 @@ BOOL CMyPropertyPage2::OnSetActive()
             const short result = static_cast<short>(CheckTree(file, checkedFile, secondFile));
             if (CanBeShown(result)) {
                 ++nLoaded;
-                MakeLoadTree(file, AddTreeItem(m_positionNames[i], hRoot, file, ""));
+                MakeLoadTree(
+                    file, PageInternals::AddTreeItem(*this, m_positionNames[i], hRoot, file, ""));
             } else {
                 const CString text = m_positionNames[i] + LoadPageString(IDS_PAGE_NOT_LOADED);
-                AddTreeItem(text, hRoot, file, FailedPositionMessage(result, checkedFile));
+                PageInternals::AddTreeItem(*this, text, hRoot, file,
+                                           FailedPositionMessage(result, checkedFile));
             }
         }
         m_tree.Expand(hRoot, TVE_EXPAND);

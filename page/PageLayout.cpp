@@ -1,49 +1,51 @@
 // The page's layout: metrics captured from the template, the controls following the
 // window's size, and the minimum size.
 #include "page/CMyPropertyPage2.h"
+#include "page/PageInternals.h"
 
 #include "resources/ResourceIds.h"
 
-CRect CMyPropertyPage2::ChildRect(const CWnd* pWnd) const
+CRect PageInternals::ChildRect(const CMyPropertyPage2& page, const CWnd* pWnd)
 {
     CRect rect;
     pWnd->GetWindowRect(&rect);
-    ScreenToClient(&rect);
+    page.ScreenToClient(&rect);
     return rect;
 }
 
-CWnd* CMyPropertyPage2::BottomButton() const
+CWnd* PageInternals::BottomButton(const CMyPropertyPage2& page)
 {
-    CWnd* pCancel = GetDlgItem(IDCANCEL);
-    return pCancel ? pCancel : GetDlgItem(ID_KVD_CALCUL);
+    CWnd* pCancel = page.GetDlgItem(IDCANCEL);
+    return pCancel ? pCancel : page.GetDlgItem(ID_KVD_CALCUL);
 }
 
 void CMyPropertyPage2::ActivateSplitter()
 {
     CWnd* pText = GetDlgItem(IDC_LOAD_TEXT);
-    CWnd* pButton = BottomButton();
+    CWnd* pButton = PageInternals::BottomButton(*this);
     if (!m_tree.GetSafeHwnd() || !m_splitBar.GetSafeHwnd() || !pText || !pButton)
         return;
-    m_rcSplitter = ChildRect(&m_splitBar);
+    m_rcSplitter = PageInternals::ChildRect(*this, &m_splitBar);
     CRect window;
     GetWindowRect(&window);
-    const CRect tree = ChildRect(&m_tree);
+    const CRect tree = PageInternals::ChildRect(*this, &m_tree);
     m_nTreeLeft = tree.left;
     m_nTreeWidth = tree.Width();
-    const CRect text = ChildRect(pText);
+    const CRect text = PageInternals::ChildRect(*this, pText);
     m_nColumnGap = text.left - m_nTreeWidth - m_nTreeLeft;
     m_nTextWidth = text.Width();
     m_nRightMargin = window.Width() - m_nTextWidth - m_nColumnGap - m_nTreeWidth - m_nTreeLeft;
     m_nTextBottom = text.bottom;
-    m_nButtonGap = ChildRect(pButton).top - m_nTextBottom;
+    m_nButtonGap = PageInternals::ChildRect(*this, pButton).top - m_nTextBottom;
     m_nBottomMargin = window.Height() - m_nTextBottom - m_nButtonGap;
 }
 
-void CMyPropertyPage2::MoveEdges(CWnd* pWnd, int nLeft, int nTop, int nRight, int nBottom)
+void PageInternals::MoveEdges(const CMyPropertyPage2& page, CWnd* pWnd, int nLeft, int nTop,
+                              int nRight, int nBottom)
 {
     if (!pWnd || !pWnd->GetSafeHwnd())
         return;
-    CRect rect = ChildRect(pWnd);
+    CRect rect = ChildRect(page, pWnd);
     rect.left += nLeft;
     rect.top += nTop;
     rect.right += nRight;
@@ -53,27 +55,27 @@ void CMyPropertyPage2::MoveEdges(CWnd* pWnd, int nLeft, int nTop, int nRight, in
 
 void CMyPropertyPage2::MoveWnd(CWnd* pWnd, int nDistance)
 {
-    MoveEdges(pWnd, nDistance, 0, nDistance, 0);
+    PageInternals::MoveEdges(*this, pWnd, nDistance, 0, nDistance, 0);
 }
 
 void CMyPropertyPage2::ExpandRight(CWnd* pWnd, int nDistance)
 {
-    MoveEdges(pWnd, 0, 0, nDistance, 0);
+    PageInternals::MoveEdges(*this, pWnd, 0, 0, nDistance, 0);
 }
 
 void CMyPropertyPage2::ExpandLeft(CWnd* pWnd, int nDistance)
 {
-    MoveEdges(pWnd, nDistance, 0, 0, 0);
+    PageInternals::MoveEdges(*this, pWnd, nDistance, 0, 0, 0);
 }
 
 void CMyPropertyPage2::ExpandDown(CWnd* pWnd, int nDistance)
 {
-    MoveEdges(pWnd, 0, 0, 0, nDistance);
+    PageInternals::MoveEdges(*this, pWnd, 0, 0, 0, nDistance);
 }
 
 void CMyPropertyPage2::MoveVertWnd(CWnd* pWnd, int nDistance)
 {
-    MoveEdges(pWnd, 0, nDistance, 0, nDistance);
+    PageInternals::MoveEdges(*this, pWnd, 0, nDistance, 0, nDistance);
 }
 
 void CMyPropertyPage2::Expand()
@@ -139,7 +141,7 @@ void CMyPropertyPage2::OnSize(UINT nType, int cx, int cy)
     MoveVertWnd(pPrint, dy);
 
     InvalidateWnds();
-    m_rcSplitter = ChildRect(&m_splitBar);
+    m_rcSplitter = PageInternals::ChildRect(*this, &m_splitBar);
 }
 
 void CMyPropertyPage2::OnGetMinMaxInfo(MINMAXINFO* lpMMI)

@@ -1,6 +1,7 @@
 // The splitter bar between tree and text, and the placement of the standalone dialog in
 // the settings ("WindowManager").
 #include "page/CMyPropertyPage2.h"
+#include "page/PageInternals.h"
 
 #include "resources/ResourceIds.h"
 #include "settings/SettingsKey.h"
@@ -8,19 +9,21 @@
 
 #include <algorithm>
 
-bool CMyPropertyPage2::IsOnSplitter(CPoint point) const
+bool PageInternals::IsOnSplitter(const CMyPropertyPage2& page, CPoint point)
 {
-    return point.x >= m_rcSplitter.left && point.x <= m_rcSplitter.right &&
-           point.y >= m_rcSplitter.top && point.y <= m_rcSplitter.bottom;
+    const CRect& bar = page.m_rcSplitter;
+    return point.x >= bar.left && point.x <= bar.right && point.y >= bar.top &&
+           point.y <= bar.bottom;
 }
 
-int CMyPropertyPage2::ClampSplitter(int x) const
+int PageInternals::ClampSplitter(const CMyPropertyPage2& page, int x)
 {
     CRect window;
-    GetWindowRect(&window);
-    ScreenToClient(&window);
-    const int nLowest = window.left + m_nTreeLeft + m_nColumnGap + m_rcSplitter.Width();
-    const int nHighest = window.right - m_nRightMargin - m_nColumnGap;
+    page.GetWindowRect(&window);
+    page.ScreenToClient(&window);
+    const int nLowest =
+        window.left + page.m_nTreeLeft + page.m_nColumnGap + page.m_rcSplitter.Width();
+    const int nHighest = window.right - page.m_nRightMargin - page.m_nColumnGap;
     return std::min(std::max(x, nLowest), nHighest);
 }
 
@@ -31,7 +34,7 @@ BOOL CMyPropertyPage2::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     ScreenToClient(&point);
     // The cursor comes from where the page's template was found: the language library of
     // the standalone dialog, the module itself for a hosted page.
-    if (IsOnSplitter(point) &&
+    if (PageInternals::IsOnSplitter(*this, point) &&
         ::SetCursor(::LoadCursorA(m_hTemplateResource, MAKEINTRESOURCEA(IDC_SPLITBAR_CURSOR))))
         return TRUE;
     return CPropertyPage::OnSetCursor(pWnd, nHitTest, message);
@@ -39,7 +42,7 @@ BOOL CMyPropertyPage2::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
 void CMyPropertyPage2::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (IsOnSplitter(point)) {
+    if (PageInternals::IsOnSplitter(*this, point)) {
         SetCapture();
         m_bSplitterDrag = 1;
         m_rcSplitterOld = m_rcSplitter;
@@ -51,8 +54,8 @@ void CMyPropertyPage2::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_bSplitterDrag) {
         // Only the bar follows the mouse; tree and text change when it is released.
-        MoveWnd(&m_splitBar, ClampSplitter(point.x) - m_rcSplitter.left);
-        m_rcSplitter = ChildRect(&m_splitBar);
+        MoveWnd(&m_splitBar, PageInternals::ClampSplitter(*this, point.x) - m_rcSplitter.left);
+        m_rcSplitter = PageInternals::ChildRect(*this, &m_splitBar);
     }
     CPropertyPage::OnMouseMove(nFlags, point);
 }
@@ -70,7 +73,7 @@ void CMyPropertyPage2::OnLButtonUp(UINT nFlags, CPoint point)
     CPropertyPage::OnLButtonUp(nFlags, point);
 }
 
-void CMyPropertyPage2::RestoreWindowPos()
+void PageInternals::RestoreWindowPos(CMyPropertyPage2& page)
 {
     KVSettingsKey key;
     if (key.OpenSettings() != ERROR_SUCCESS)
@@ -81,15 +84,15 @@ void CMyPropertyPage2::RestoreWindowPos()
     // A place on a screen that is no longer there would leave the dialog out of reach.
     const RECT stored = {left, top, left + width, top + height};
     if (::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL))
-        MoveWindow(left, top, width, height, TRUE);
+        page.MoveWindow(left, top, width, height, TRUE);
     if (splitter != 0) {
-        ActivateSplitter();
+        page.ActivateSplitter();
         // A stored bar outside today's limits is kept within them.
-        const int nDistance = ClampSplitter(splitter) - m_rcSplitter.left;
-        m_rcSplitterOld = m_rcSplitter;
-        m_rcSplitter.OffsetRect(nDistance, 0);
-        Expand();
-        MoveWnd(&m_splitBar, nDistance);
+        const int nDistance = ClampSplitter(page, splitter) - page.m_rcSplitter.left;
+        page.m_rcSplitterOld = page.m_rcSplitter;
+        page.m_rcSplitter.OffsetRect(nDistance, 0);
+        page.Expand();
+        page.MoveWnd(&page.m_splitBar, nDistance);
     }
 }
 

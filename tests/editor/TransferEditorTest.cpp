@@ -4,8 +4,10 @@
 #include "model/KVLoad.h"
 #include "model/KVLoadAssignment.h"
 #include "model/KVSupport.h"
+#include "model/LoadDataInterface.h"
 #include "model/StoredAssignment.h"
 #include "model/TransferNumber.h"
+#include "page/TransferReading.h"
 #include "tests/editor/TransferExpectations.h"
 #include "tests/editor/double/LoadDataDouble.h"
 #include "tests/model/AllocationCounter.h"
@@ -487,4 +489,25 @@ TEST_F(TransferEditor, NegativeCountsOfADamagedFile)
         const auto* first = static_cast<const StoredAssignment*>(reader->m_storedAssignments[0]);
         EXPECT_EQ(first->m_dwSourceLoads.GetSize(), 0);
     }
+}
+
+// The transferred-load page reads past every announced assignment row, one call per row,
+// also when the library cannot give them.
+TEST_F(TransferEditor, PageReadsPastEveryAnnouncedRow)
+{
+    auto writer = Editor();
+    AddTwo(*writer);
+    ASSERT_EQ(writer->WriteTransfers(), 0);
+    DoubleFail("InitZuordTabelle", 1);
+    int records = 0;
+    int headers = 0;
+    ASSERT_EQ(OpenTransferFile("C:\\own\\OWN.017", records, headers), 0);
+    DoubleClearLog();
+    for (int h = 0; h < headers; ++h) {
+        char path[264] = "";
+        int number = 0;
+        ReadTransferHeader(path, number);
+    }
+    LoadBindFree();
+    EXPECT_EQ(CountLines(DoubleLog(), "InitZuordTabelle(1)"), 5);
 }

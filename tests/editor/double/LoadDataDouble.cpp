@@ -210,6 +210,19 @@ void LoadFreeData(LoadDataRecord* block)
     *block = LoadDataRecord{};
 }
 
+// The transfer file of a position file: the same path ending in "016".
+int ChangeExtension(const char* file, char* outPath)
+{
+    int result = 0;
+    if (Failing("ChangeExtension", -1, &result))
+        return result;
+    const std::string path = file;
+    if (path.size() < 3)
+        return 1;
+    CopyOut(outPath, path.substr(0, path.size() - 3) + "016");
+    return 0;
+}
+
 int InitBindData(const char* path, int mode, int* recordCount, int* headerCount)
 {
     int result = 0;

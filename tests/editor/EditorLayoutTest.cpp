@@ -261,6 +261,18 @@ TEST_F(EditorDialog, ToolbarTooltipsAndAboutBox)
             harness::OnUi([&] { SendMessageA(editor.Handle(), WM_NOTIFY, c.from, LPARAM(&info)); });
             EXPECT_EQ(c.text, info.szText);
         }
+        // The toolbar's own tooltip asks the editor for a button's text.
+        char text[80] = "";
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = toolbar.Handle();
+        tool.uId = ID_TRANSFER_NEW;
+        tool.lpszText = text;
+        harness::OnUi([&] {
+            const HWND tips = HWND(SendMessageA(toolbar.Handle(), TB_GETTOOLTIPS, 0, 0));
+            SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
+        });
+        EXPECT_EQ(cases[0].text, text);
         editortest::ClickToolButton(editor, ID_APP_ABOUT);
         const Window about = harness::WaitForWindow(
             [&](const Window& w) { return w.Handle() != editor.Handle(); }, "the about box");

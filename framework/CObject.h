@@ -37,13 +37,12 @@ class CObject
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
+// GetThisClass is defined out of line, with the class record, so that a class exported
+// from a DLL exports it too: a host names an exported class through RUNTIME_CLASS.
 #define DECLARE_DYNAMIC(class_name)                                                                \
   public:                                                                                          \
     static CRuntimeClass class##class_name;                                                        \
-    static CRuntimeClass* GetThisClass()                                                           \
-    {                                                                                              \
-        return &class##class_name;                                                                 \
-    }                                                                                              \
+    static CRuntimeClass* GetThisClass();                                                          \
     CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name)                                                              \
@@ -57,6 +56,10 @@ class CObject
     }                                                                                              \
     CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), pfnNew,        \
                                                    &_afxBaseOf##class_name};                       \
+    CRuntimeClass* class_name::GetThisClass()                                                      \
+    {                                                                                              \
+        return &class##class_name;                                                                 \
+    }                                                                                              \
     CRuntimeClass* class_name::GetRuntimeClass() const                                             \
     {                                                                                              \
         return &class##class_name;                                                                 \

@@ -1,6 +1,8 @@
 #include "host/CHostWindow.h"
 
 #include "framework/CDataExchange.h"
+#include "host/CCheckWindow.h"
+#include "host/COwnLoadDialog.h"
 #include "host/HostActions.h"
 #include "host/HostResources.h"
 #include "host/Installation.h"
@@ -19,6 +21,8 @@ const char* const kLanguageNames[] = {"Deutsch", "English"};
 BEGIN_MESSAGE_MAP(CHostWindow, CDialog)
 ON_BN_CLICKED(IDC_EDIT_TRANSFERS, OnEditTransfers)
 ON_BN_CLICKED(IDC_RECALCULATE, OnRecalculate)
+ON_BN_CLICKED(IDC_OWN_LOAD, OnOwnLoad)
+ON_BN_CLICKED(IDC_CHECK_PROJECT, OnCheckProject)
 ON_BN_CLICKED(IDC_TRANSFERRED_LOADS, OnTransferredLoads)
 ON_BN_CLICKED(IDC_LOAD_SHEET, OnLoadSheet)
 ON_CBN_SELCHANGE(IDC_LANGUAGE, OnLanguage)
@@ -68,6 +72,8 @@ void CHostWindow::ApplyTexts()
         HostText text;
     } controls[] = {{IDC_EDIT_TRANSFERS, kTextEditTransfers},
                     {IDC_RECALCULATE, kTextRecalculate},
+                    {IDC_OWN_LOAD, kTextOwnLoad},
+                    {IDC_CHECK_PROJECT, kTextCheckProject},
                     {IDC_TRANSFERRED_LOADS, kTextTransferredLoads},
                     {IDC_LOAD_SHEET, kTextLoadSheet},
                     {IDC_LANGUAGE_LABEL, kTextLanguage},
@@ -142,6 +148,30 @@ void CHostWindow::Recalculate(std::size_t index)
                   ? hostText(kTextRecalculated, name)
                   : hostText(kTextRecalculationFailed, name, error.c_str()));
     ShowPositionState(static_cast<int>(index));
+}
+
+void CHostWindow::OnOwnLoad()
+{
+    const int row = SelectedPosition();
+    if (row < 0)
+        return;
+    const HostPosition& position = m_project.positions()[row];
+    if (!COwnLoadDialog::CanEdit(position)) {
+        SetStatus(hostText(kTextNoDesignInput, position.name.c_str()));
+        return;
+    }
+    COwnLoadDialog dialog(m_project, static_cast<std::size_t>(row), this);
+    SetStatus(dialog.DoModal() == IDOK ? hostText(kTextOwnLoadSaved, position.name.c_str())
+                                       : hostText(kTextOwnLoadUnchanged, position.name.c_str()));
+    ShowPositionState(row);
+}
+
+void CHostWindow::OnCheckProject()
+{
+    CCheckWindow window(m_project, this);
+    window.DoModal();
+    for (int row = 0; row < m_positions.GetItemCount(); ++row)
+        ShowPositionState(row);
 }
 
 void CHostWindow::OnTransferredLoads()

@@ -29,6 +29,8 @@ class CHostWindow : public CDialog
 
     afx_msg void OnEditTransfers();
     afx_msg void OnRecalculate();
+    afx_msg void OnOwnLoad();
+    afx_msg void OnCheckProject();
     afx_msg void OnTransferredLoads();
     afx_msg void OnLoadSheet();
     afx_msg void OnLanguage();

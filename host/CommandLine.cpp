@@ -17,10 +17,9 @@ bool isOption(const std::string& argument)
 const HostCommand::Kind* plainCommand(const std::string& option)
 {
     using Kind = HostCommand::Kind;
-    static const std::pair<const char*, Kind> commands[] = {{"--list", Kind::List},
-                                                            {"--window", Kind::Window},
-                                                            {"--loads", Kind::Loads},
-                                                            {"--sheet", Kind::Sheet}};
+    static const std::pair<const char*, Kind> commands[] = {
+        {"--list", Kind::List},   {"--window", Kind::Window}, {"--loads", Kind::Loads},
+        {"--sheet", Kind::Sheet}, {"--check", Kind::Check},   {"--update-all", Kind::UpdateAll}};
     for (const auto& command : commands)
         if (option == command.first)
             return &command.second;
@@ -34,6 +33,7 @@ const char* usage()
     return "usage: kvhost [--project DIR | --sample [DIR]] [--language deu|eng]\n"
            "              [--pictures DIR] [--list] [--edit POSITION]\n"
            "              [--recalculate POSITION] [--loads] [--sheet] [--window]\n"
+           "              [--own-load POSITION] [--check] [--update-all]\n"
            "  --project DIR       the project in DIR (a folder with a plan file)\n"
            "  --sample [DIR]      the sample project, generated in DIR when missing\n"
            "                      (default: the folder sample beside the program)\n"
@@ -48,7 +48,11 @@ const char* usage()
            "  --loads             the transferred-load page over all positions; a position\n"
            "                      handed back for recalculation is recalculated\n"
            "  --sheet             the host's load sheet with the module's page in it\n"
-           "  --window            the main window (the default without commands)\n";
+           "  --window            the main window (the default without commands)\n"
+           "  --own-load POSITION the dialog that changes an own load of a position\n"
+           "  --check             the window that checks the project's load path\n"
+           "  --update-all        brings every stale transfer up to date, recalculating\n"
+           "                      the positions in order, and prints the check\n";
 }
 
 bool parseCommandLine(const std::vector<std::string>& arguments, HostOptions& options,
@@ -73,6 +77,8 @@ bool parseCommandLine(const std::vector<std::string>& arguments, HostOptions& op
             options.commands.push_back({Kind::Edit, value});
         else if (option == "--recalculate")
             options.commands.push_back({Kind::Recalculate, value});
+        else if (option == "--own-load")
+            options.commands.push_back({Kind::OwnLoad, value});
         else if (const Kind* kind = plainCommand(option)) {
             options.commands.push_back({*kind, ""});
             takesValue = false;

@@ -3,7 +3,7 @@
 //
 //   kvhost [--project DIR | --sample [DIR]] [--language deu|eng] [--pictures DIR]
 //          [--list] [--edit POSITION] [--recalculate POSITION] [--loads] [--sheet]
-//          [--window]
+//          [--window] [--own-load POSITION] [--check] [--update-all]
 #pragma once
 
 #include "host/ProjectLocation.h"
@@ -22,9 +22,12 @@ struct HostCommand {
         Window,      // the main window
         Loads,       // the transferred-load page over all positions
         Sheet,       // the host's load sheet with the module's page
+        OwnLoad,     // the own load dialog for a position
+        Check,       // the project check window
+        UpdateAll,   // every stale transfer brought up to date, in order
     };
     Kind kind;
-    std::string position; // a name or a file, for Edit and Recalculate
+    std::string position; // a name or a file, for Edit, Recalculate and OwnLoad
 };
 
 struct HostOptions {

@@ -1,8 +1,8 @@
 #include "host/HostActions.h"
 
 #include "entry/Exports.h"
+#include "host/Calculation.h"
 #include "host/EditRequest.h"
-#include "model/LoadDataInterface.h"
 
 namespace host
 {
@@ -23,17 +23,8 @@ EditOutcome editTransfers(HostProject& project, std::size_t index, HWND parent)
 
 bool recalculate(HostProject& project, std::size_t index, std::string& error)
 {
-    const HostPosition& position = project.positions().at(index);
-    LoadDataRecord block{};
-    const char* file = position.loadFile.c_str();
-    const bool read = (LoadSerializeData(1, file, &block) & 0xFFFF) == 0;
-    const bool written = read && (LoadSerializeData(0, file, &block) & 0xFFFF) == 0;
-    LoadFreeData(&block);
-    if (!written) {
-        error = std::string(read ? "cannot write " : "cannot read ") + position.loadFile;
-        return false;
-    }
-    return project.markCalculated(index, error);
+    return calculatePosition(project.positions().at(index).loadFile, error) &&
+           project.markCalculated(index, error);
 }
 
 } // namespace host

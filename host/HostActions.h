@@ -22,9 +22,9 @@ enum class EditOutcome {
 // changed since its calculation, as a design program records it.
 EditOutcome editTransfers(HostProject& project, std::size_t index, HWND parent);
 
-// The host's stand-in for its design calculation: the position's load data written anew
-// (so it is newer than everything it receives) and the plan file's record marked
-// calculated. False with the reason when a file could not be read or written.
+// The host's design calculation: the position's reactions computed from its design input
+// and its transferred loads and written into its load data (Calculation.h), and the plan
+// file's record marked calculated. False with the reason when it cannot be computed.
 bool recalculate(HostProject& project, std::size_t index, std::string& error);
 
 } // namespace host

@@ -1,9 +1,13 @@
 #include "host/HostCommands.h"
 
+#include "host/CCheckWindow.h"
 #include "host/CHostWindow.h"
+#include "host/COwnLoadDialog.h"
 #include "host/HostActions.h"
 #include "host/Installation.h"
 #include "host/LoadPage.h"
+#include "host/LoadPathCheck.h"
+#include "host/ProjectUpdate.h"
 #include "host/WindowCapture.h"
 #include "loaddata/SuiteEnvironment.h"
 
@@ -58,6 +62,14 @@ class CommandRun
         }
         if (command.kind == Kind::Loads)
             return transferredLoads();
+        if (command.kind == Kind::Check) {
+            CCheckWindow window(m_project, nullptr);
+            window.DoModal();
+            m_out << "check window closed\n";
+            return true;
+        }
+        if (command.kind == Kind::UpdateAll)
+            return updateAll();
         const int index = m_project.find(command.position);
         if (index < 0) {
             m_out << "no position " << command.position << " in the project\n";
@@ -70,10 +82,50 @@ class CommandRun
             m_out << "edit " << name << ": " << outcomeWord(outcome) << "\n";
             return true;
         }
+        if (command.kind == Kind::OwnLoad)
+            return ownLoad(static_cast<std::size_t>(index));
         return recalculateAndSay(static_cast<std::size_t>(index));
     }
 
   private:
+    bool ownLoad(std::size_t index)
+    {
+        const HostPosition& position = m_project.positions()[index];
+        if (!COwnLoadDialog::CanEdit(position)) {
+            m_out << "own load " << position.name << ": no design input\n";
+            return false;
+        }
+        COwnLoadDialog dialog(m_project, index, nullptr);
+        const bool changed = dialog.DoModal() == IDOK;
+        m_out << "own load " << position.name << ": "
+              << (changed ? "changed (the position needs recalculating)" : "unchanged") << "\n";
+        return true;
+    }
+
+    bool updateAll()
+    {
+        LoadPathCheck check;
+        const int result = checkLoadPath(m_project.directory(), check);
+        if (result != 0) {
+            m_out << "cannot check the project: result " << result << "\n";
+            return false;
+        }
+        std::string failed, failure;
+        const std::size_t done = updateInOrder(
+            m_project, check.order, [](std::size_t) { return true; }, failed, failure);
+        for (std::size_t k = 0; k < done; ++k)
+            m_out << "updated " << m_project.positions()[m_project.find(check.order[k])].name
+                  << "\n";
+        if (!failure.empty()) {
+            m_out << "cannot update " << failed << ": " << failure << "\n";
+            return false;
+        }
+        checkLoadPath(m_project.directory(), check);
+        m_out << "update all: " << done << " position(s) updated, " << check.staleCount()
+              << " transfer(s) stale\n";
+        return check.staleCount() == 0;
+    }
+
     bool transferredLoads()
     {
         const RecalculationRequest request = showTransferredLoads(m_project, nullptr);
@@ -101,8 +153,9 @@ class CommandRun
 
     std::unique_ptr<WindowCapture> pictures(const HostCommand& command) const
     {
-        static const char* const labels[] = {"list",   "edit",  "recalculate",
-                                             "window", "loads", "sheet"};
+        static const char* const labels[] = {"list",     "edit",  "recalculate",
+                                             "window",   "loads", "sheet",
+                                             "own-load", "check", "update-all"};
         if (m_options.pictures.empty())
             return nullptr;
         return std::make_unique<WindowCapture>(m_options.pictures,

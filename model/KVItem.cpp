@@ -5,6 +5,7 @@
 #include "model/KVLoadAssignment.h"
 #include "model/KVSupport.h"
 #include "model/LoadDataRecord.h"
+#include "model/OrientationTables.h"
 #include "model/OwnedArray.h"
 
 #include <algorithm>
@@ -42,14 +43,12 @@ void KVItem::DeleteLoadAssignments()
     DeleteAll<KVLoadAssignment>(m_loadAssignments);
 }
 
-void KVItem::DefaultPlacement(int32_t, int32_t)
+void KVItem::DefaultPlacement(int32_t ownCoordinateSystem, int32_t sourceCoordinateSystem)
 {
-    const double origin[3] = {0.0, 0.0, 0.0};
-    const double xAxis[3] = {1.0, 0.0, 0.0};
-    const double yAxis[3] = {0.0, 1.0, 0.0};
-    std::copy(origin, origin + 3, m_dOrigin);
-    std::copy(xAxis, xAxis + 3, m_dXAxis);
-    std::copy(yAxis, yAxis + 3, m_dYAxis);
+    const OrientationRow& row = OrientationTable(ownCoordinateSystem == sourceCoordinateSystem)[0];
+    std::copy(row.origin, row.origin + 3, m_dOrigin);
+    std::copy(row.xAxis, row.xAxis + 3, m_dXAxis);
+    std::copy(row.yAxis, row.yAxis + 3, m_dYAxis);
 }
 
 KVSupport* KVItem::FindSupport(LPCSTR name) const

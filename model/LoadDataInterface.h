@@ -48,6 +48,22 @@ LOADDATA_API int LOADDATA_CALL Get_Project_Name(const char* file, char* out);
 LOADDATA_API int LOADDATA_CALL ChangeExtension(const char* file, char* outPath);
 LOADDATA_API int LOADDATA_CALL CheckTree(const char* file, char* outFile, char* out2);
 
+// The load path of a project (S): for every transfer of every position listed in the plan
+// file of folder, whether the reactions it stores are still its source's; the positions to
+// recalculate, sources first; the cycles. The result is kept until the next check or
+// FreeProjectStaleness. Each transfer: the receiving position's load file (260), its
+// source's (260), its number, its state (0 current, 1 stale, 2 no longer fits its source,
+// 3 source missing, 4 source unreadable, 5 transfer file unreadable, 6 load file
+// unreadable) and the largest change of a stored value. An index beyond the result is 1.
+LOADDATA_API int LOADDATA_CALL CheckProjectStaleness(const char* folder, int* transferCount,
+                                                     int* orderCount, int* cycleCount);
+LOADDATA_API int LOADDATA_CALL GetTransferStaleness(int i, char* receiver, char* source,
+                                                    int* transferNumber, int* state,
+                                                    double* largestChange);
+LOADDATA_API int LOADDATA_CALL GetRecalculationStep(int i, char* file);
+LOADDATA_API int LOADDATA_CALL GetCyclePosition(int cycle, int k, char* file);
+LOADDATA_API void LOADDATA_CALL FreeProjectStaleness(void);
+
 // Load data of one position. LoadSerializeData (S) reads (mode 1) into the caller's zeroed
 // block or writes (mode 0) from it; LoadFreeData releases what a read allocated and is safe
 // on a zeroed block. GetLoadDataVersions: the versions of the data the last read returned.

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using harness::RunScripted;
 using harness::Window;
 
@@ -209,32 +211,42 @@ TEST_F(PageLayoutTest, SplitterCursorOnTheBarOnly)
 
 TEST_F(PageLayoutTest, PlacementIsRestoredAndSavedOnClose)
 {
-    m_sandbox.SetString(settings::kWindowManager, "100,50,640,480,300");
-    RunEmptyPage([](const Window& page) {
+    // Four numbers are no placement: the page opens at its template's size, which depends on
+    // the machine's fonts, so every size below is taken from it.
+    m_sandbox.SetString(settings::kWindowManager, "100,50,640,480");
+    SIZE start{};
+    RunEmptyPage([&](const Window& page) {
+        start = SizeOf(page);
+        EXPECT_NE(100, page.Rect().left);
+        page.Close();
+    });
+    const int width = start.cx + 120, height = start.cy + 80, bar = width / 2;
+    const std::string stored = "100,50," + std::to_string(width) + "," + std::to_string(height) +
+                               "," + std::to_string(bar);
+    m_sandbox.SetString(settings::kWindowManager, stored.c_str());
+    RunEmptyPage([&](const Window& page) {
         const RECT window = page.Rect();
         EXPECT_EQ(100, window.left);
         EXPECT_EQ(50, window.top);
-        EXPECT_EQ(640, window.right - window.left);
-        EXPECT_EQ(480, window.bottom - window.top);
+        EXPECT_EQ(width, window.right - window.left);
+        EXPECT_EQ(height, window.bottom - window.top);
         const Geometry g = GeometryOf(page);
-        EXPECT_EQ(300, g.bar.left);
+        EXPECT_EQ(bar, g.bar.left);
         // Tree and text followed the bar: it still lies in the gap between them.
         EXPECT_LE(g.tree.right, g.bar.left);
         EXPECT_LE(g.bar.right, g.text.left);
         EXPECT_LT(g.text.left - g.tree.right, 20);
         page.Control(IDCANCEL).Click();
     });
-    EXPECT_EQ("100,50,640,480,300", StoredPlacement());
+    EXPECT_EQ(stored, StoredPlacement());
 
-    // Four numbers are no placement: the page opens at its template size.
-    m_sandbox.SetString(settings::kWindowManager, "100,50,640,480");
-    SIZE templateSize{};
+    // A stored size below the start size: the page never gets smaller than at its start.
+    m_sandbox.SetString(settings::kWindowManager, "100,50,40,30,300");
     RunEmptyPage([&](const Window& page) {
-        templateSize = SizeOf(page);
-        EXPECT_NE(100, page.Rect().left);
+        EXPECT_EQ(start.cx, SizeOf(page).cx);
+        EXPECT_EQ(start.cy, SizeOf(page).cy);
         page.Close();
     });
-    EXPECT_NE(640, templateSize.cx);
 }
 
 TEST_F(PageLayoutTest, ScreenshotStandalonePageInBothLanguages)

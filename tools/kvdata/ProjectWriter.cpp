@@ -198,8 +198,13 @@ bool writeProject(const Building& building, const ProjectFolders& folders, std::
         return false;
     // Sources first, and a position's transfers before its load data, as an engineer works:
     // so no load data is older than what feeds it.
+    std::vector<std::pair<std::string, host::DesignInput>> designInputs;
     for (const Position& position : building.positions) {
         const std::string loadFile = loadFilePath(folders, position);
+        if (!position.fem)
+            designInputs.emplace_back(loadFile.substr(folders.project.size(),
+                                                      loadFile.size() - folders.project.size() - 4),
+                                      position.design);
         const std::string transferFile = loadFile.substr(0, loadFile.size() - 3) + "016";
         if (!position.incoming.empty() &&
             !writeTransfers(building, folders, position, transferFile))
@@ -208,6 +213,9 @@ bool writeProject(const Building& building, const ProjectFolders& folders, std::
         if ((LoadSerializeData(0, loadFile.c_str(), image.record()) & 0xFFFF) != 0)
             return fail(error, "cannot write the load file", loadFile);
     }
+    if (!host::writeDesignInputs(folders.project, designInputs))
+        return fail(error, "cannot write the design input",
+                    folders.project + host::kDesignInputFile);
     return true;
 }
 

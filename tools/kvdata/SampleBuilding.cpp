@@ -25,6 +25,7 @@ struct KindInfo {
     std::vector<const char*> supports;
     bool distributed;
     std::vector<std::pair<const char*, int32_t>> components;
+    host::StaticSystem system;
 };
 
 const KindInfo& infoOf(Kind kind)
@@ -40,7 +41,8 @@ const KindInfo& infoOf(Kind kind)
          5.2,
          {"Auflager A", "Auflager B"},
          false,
-         {{"Fz", ForceKindPoint}, {"Fx", ForceKindPoint}}},
+         {{"Fz", ForceKindPoint}, {"Fx", ForceKindPoint}},
+         host::StaticSystem::Span},
         {"Unterzug",
          65,
          "Durchlauftr\xe4ger Stahlbeton",
@@ -51,7 +53,8 @@ const KindInfo& infoOf(Kind kind)
          7.5,
          {"Auflager A", "Auflager B", "Auflager C"},
          false,
-         {{"Fz", ForceKindPoint}, {"Fx", ForceKindPoint}, {"My", ForceKindMoment}}},
+         {{"Fz", ForceKindPoint}, {"Fx", ForceKindPoint}, {"My", ForceKindMoment}},
+         host::StaticSystem::Span},
         {"Wand",
          67,
          "Mauerwerksw\xe4nde",
@@ -61,7 +64,8 @@ const KindInfo& infoOf(Kind kind)
          4.8,
          {"Wandfu\xdf"},
          true,
-         {{"nz", ForceKindLine}, {"nx", ForceKindLine}}},
+         {{"nz", ForceKindLine}, {"nx", ForceKindLine}},
+         host::StaticSystem::Column},
         {"St\xfctze",
          68,
          "Stahlbetonst\xfctzen",
@@ -71,7 +75,8 @@ const KindInfo& infoOf(Kind kind)
          2.75,
          {"St\xfctzenfu\xdf"},
          false,
-         {{"Fz", ForceKindPoint}, {"Mx", ForceKindMoment}, {"My", ForceKindMoment}}},
+         {{"Fz", ForceKindPoint}, {"Mx", ForceKindMoment}, {"My", ForceKindMoment}},
+         host::StaticSystem::Column},
         {"Fundament",
          69,
          "Einzelfundamente",
@@ -81,7 +86,8 @@ const KindInfo& infoOf(Kind kind)
          1.4,
          {"Sohlfuge"},
          false,
-         {{"Fz", ForceKindPoint}, {"Hx", ForceKindPoint}}},
+         {{"Fz", ForceKindPoint}, {"Hx", ForceKindPoint}},
+         host::StaticSystem::Column},
         {"Platte",
          0,
          "",
@@ -91,7 +97,8 @@ const KindInfo& infoOf(Kind kind)
          6.0,
          {"Linienlager 1", "Linienlager 2"},
          true,
-         {{"nz", ForceKindLine}}},
+         {{"nz", ForceKindLine}},
+         host::StaticSystem::Span},
     };
     return infos[static_cast<int>(kind)];
 }
@@ -177,21 +184,16 @@ TrapezoidPiece piece(double q1, double q2, double x1, double x2, int tag)
     return p;
 }
 
-// The reactions of one support under one load from its share V of the vertical load.
-std::vector<Component> reactions(const KindInfo& info, const std::string& load, double V,
-                                 double length, int tag)
+// The reactions of one support under one load, computed as the host's design programs do.
+std::vector<Component> reactions(const KindInfo& info, const std::string& load,
+                                 const host::SupportReaction& reaction, double length, int tag)
 {
-    const double horizontal = load[0] == 'W' ? 0.25 : 0.02;
     std::vector<Component> components;
     for (const auto& [name, kind] : info.components) {
         Component c;
         c.name = name;
         c.kind = kind;
-        const bool vertical = name[0] == 'F' && name[1] == 'z';
-        const double share = (vertical || std::strcmp(name, "nz") == 0) ? 1.0
-                             : name[0] == 'M'                           ? 0.1 * length
-                                                                        : horizontal;
-        c.value = share * V;
+        c.value = host::componentValue(name, load, reaction);
         if (info.distributed) {
             const double q = c.value / length;
             c.pieces = {piece(0.9 * q, 1.1 * q, 0.0, length / 2, tag),
@@ -202,35 +204,54 @@ std::vector<Component> reactions(const KindInfo& info, const std::string& load, 
     return components;
 }
 
-// The vertical load a record passes on, as the receiving position gets it.
-double transferredVertical(const Position& source, const Transfer& transfer,
-                           const TransferredComponent& record)
+// The forces transferred into each load case, as the host reads them from the records: the
+// vertical component, listed first, of every transferred load.
+std::vector<host::LoadCase> loadCases(const Building& building, const Position& position)
 {
-    const Component& c = source.supports[transfer.support].byLoad[record.load][record.component];
-    return record.component == 0 ? c.value * transfer.factor : 0.0;
+    std::vector<host::LoadCase> cases(position.loads.size());
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        cases[k].lineLoad = position.design.ownLoads[k];
+    for (const Transfer& transfer : position.incoming) {
+        const Support& from = building.positions[transfer.source].supports[transfer.support];
+        for (const TransferredComponent& record : transfer.components) {
+            if (record.component != 0 || record.ownLoad < 0 ||
+                record.ownLoad >= static_cast<int32_t>(cases.size()))
+                continue;
+            const Component& c = from.byLoad[record.load][record.component];
+            cases[record.ownLoad].forces.push_back(
+                host::transferredForce(from.distributed ? 0.0 : c.value, from.distributed, c.pieces,
+                                       transfer.factor, transfer.placement));
+        }
+    }
+    return cases;
 }
 
-void computeReactions(Building& building, Position& position, Kind kind)
+void computeReactions(const Building& building, Position& position, Kind kind)
 {
     const KindInfo& info = infoOf(kind);
     const bool roof = kind == Kind::Purlin || kind == Kind::Slab;
-    std::vector<double> totals(position.loads.size());
-    for (std::size_t k = 0; k < totals.size(); ++k)
-        totals[k] = ownLoadPerMetre(position.loads[k], roof) * info.length;
-    for (const Transfer& transfer : position.incoming)
-        for (const TransferredComponent& record : transfer.components)
-            totals[record.ownLoad] +=
-                transferredVertical(building.positions[transfer.source], transfer, record);
-    const double supports = static_cast<double>(position.supports.size());
-    for (std::size_t s = 0; s < position.supports.size(); ++s) {
+    position.design.system = info.system;
+    position.design.length = info.length;
+    for (const std::string& load : position.loads)
+        position.design.ownLoads.push_back(ownLoadPerMetre(load, roof));
+    const std::size_t count = position.supports.size();
+    std::vector<double> supportX;
+    for (std::size_t s = 0; s < count; ++s)
+        supportX.push_back(info.length * static_cast<double>(s) /
+                           std::max(1.0, static_cast<double>(count) - 1));
+    const std::vector<host::LoadCase> cases = loadCases(building, position);
+    for (std::size_t s = 0; s < count; ++s) {
         Support& support = position.supports[s];
-        const double x = info.length * static_cast<double>(s) / std::max(1.0, supports - 1);
         support.nodes = info.distributed ? std::vector<NodeCoord>{{0, 0, 0}, {info.length, 0, 0}}
-                                         : std::vector<NodeCoord>{{x, 0, 0}};
+                                         : std::vector<NodeCoord>{{supportX[s], 0, 0}};
         support.refNodes = {{0.0, 0.0, 0.0}};
-        for (std::size_t k = 0; k < totals.size(); ++k)
-            support.byLoad.push_back(reactions(info, position.loads[k], totals[k] / supports,
-                                               info.length, static_cast<int>(s * 16 + k)));
+    }
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const std::vector<host::SupportReaction> byStatics =
+            host::supportReactions(info.system, supportX, info.length, cases[k]);
+        for (std::size_t s = 0; s < count; ++s)
+            position.supports[s].byLoad.push_back(reactions(
+                info, position.loads[k], byStatics[s], info.length, static_cast<int>(s * 16 + k)));
     }
 }
 

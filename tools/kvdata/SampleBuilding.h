@@ -1,10 +1,11 @@
 // The model of a sample building: a current project whose positions stand on each other
 // storey by storey (roof beams on walls and beams, those on columns, columns on
-// foundations) and a FEM project whose slabs feed the top floor. Pure data, computed the
-// way a design program would: every position's reactions hold its own loads plus what is
-// transferred into it.
+// foundations) and a FEM project whose slabs feed the top floor. Pure data, computed with
+// the host's statics (host/Statics.h) from each position's design input: its own loads and
+// what is transferred into it.
 #pragma once
 
+#include "host/DesignInput.h"
 #include "model/BindRecord.h"
 
 #include <cstdint>
@@ -72,6 +73,7 @@ struct Position {
     std::vector<std::string> loads;
     std::vector<Support> supports;
     std::vector<Transfer> incoming;
+    host::DesignInput design; // what the host computes the reactions from
 
     std::string loadFileName() const; // "dBA0003.017", "kv000101.017"
 };

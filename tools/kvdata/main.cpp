@@ -2,9 +2,11 @@
 //   kvdata generate FOLDER [--positions N] [--fem N] [--storeys N] [--register]
 //   kvdata dump FILE [--json]
 //   kvdata check FILE|FOLDER
+//   kvdata check --stale FOLDER [--json]
 #include "tools/kvdata/FileDump.h"
 #include "tools/kvdata/ProjectCheck.h"
 #include "tools/kvdata/ProjectWriter.h"
+#include "tools/kvdata/StalenessReport.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +27,10 @@ int usage()
                "  kvdata dump FILE [--json]\n"
                "      shows a suite file (tavenix.ini, nampr.txt, plann, pronamew, .017, .016)\n"
                "  kvdata check FILE|FOLDER\n"
-               "      checks a file or a whole project folder and says what is wrong\n",
+               "      checks a file or a whole project folder and says what is wrong\n"
+               "  kvdata check --stale FOLDER [--json]\n"
+               "      lists the transfers whose source has other reactions now and the order\n"
+               "      in which to recalculate; exit code 0 all current, 1 stale, 2 error\n",
                stderr);
     return 2;
 }
@@ -103,6 +108,9 @@ int main(int argc, char** argv)
         return generate(argc, argv);
     if (command == "dump" && (argc == 3 || (argc == 4 && std::strcmp(argv[3], "--json") == 0)))
         return kvdata::dumpFile(fullPath(argv[2]), argc == 4, std::cout) ? 0 : 1;
+    if (command == "check" && std::strcmp(argv[2], "--stale") == 0 && argc >= 4 &&
+        (argc == 4 || (argc == 5 && std::strcmp(argv[4], "--json") == 0)))
+        return kvdata::reportStaleness(fullPath(argv[3]), argc == 5, std::cout);
     if (command == "check" && argc == 3)
         return kvdata::checkPath(fullPath(argv[2]), std::cout) ? 0 : 1;
     return usage();

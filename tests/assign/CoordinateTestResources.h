@@ -1,0 +1,3 @@
+#pragma once
+// The coordinate field test dialog: the editor's origin fields, OK and Cancel.
+#define IDD_COORDINATE_TEST 3000

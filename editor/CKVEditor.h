@@ -97,6 +97,8 @@ class CKVEditor : public CDialog
     CString m_strSelectionLabel;
     KVFieldColouring m_colouring;
     int m_bAllValid = 1;
+    // The transfer file could not be read at start: OK keeps it beside the new one.
+    bool m_bUnreadableAtStart = false;
 
     // Transfer commands.
     CString MakeUniqueName(const CString& prefix) const;
@@ -166,6 +168,9 @@ class CKVEditor : public CDialog
     // The window placement in the settings.
     void RestorePlacement();
     void SavePlacement();
+    // Copies a transfer file that could not be read at start to the same name with ".bak"
+    // appended, before OK writes the transfers over it.
+    void KeepUnreadableFile() const;
     // The splitter bar.
     bool IsOnSplitter(CPoint point) const;
     int ClampSplitter(int x) const;

@@ -1,7 +1,10 @@
 // Closing the editor and its place on the screen: OK writes the transfers, Cancel writes
 // nothing; both store the window's place and the splitter bar under "Window", and the
-// start puts them back.
+// start puts them back. A transfer file the start could not read is kept as a copy before
+// OK writes over it, so that what it held can still be recovered.
 #include "editor/CKVEditor.h"
+
+#include "model/TransferFileName.h"
 
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
@@ -10,6 +13,8 @@
 void CKVEditor::OnOK()
 {
     SavePlacement();
+    if (m_bUnreadableAtStart)
+        KeepUnreadableFile();
     WriteTransfers();
     EndDialog(IDOK);
 }
@@ -18,6 +23,12 @@ void CKVEditor::OnCancel()
 {
     SavePlacement();
     EndDialog(IDCANCEL);
+}
+
+void CKVEditor::KeepUnreadableFile() const
+{
+    const CString file = TransferFileName(*m_pRequest);
+    ::CopyFileA(file, file + ".bak", FALSE);
 }
 
 void CKVEditor::SavePlacement()

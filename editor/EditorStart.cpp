@@ -54,6 +54,7 @@ bool CKVEditor::ReadAtStart()
         text.LoadString(IDS_TRANSFERS_UNREADABLE);
         MessageBox(text, m_strCaption, MB_OK);
         DeleteAll<KVItem>(m_transfers);
+        m_bUnreadableAtStart = true;
         return true;
     }
     default:

@@ -237,6 +237,16 @@ TEST_F(EditorDialog, ReadOnlyAndDisabledFieldsInTheFaceColour)
     });
 }
 
+namespace
+{
+Window OpenAboutBox(const Window& editor)
+{
+    editortest::ClickToolButton(editor, ID_APP_ABOUT);
+    return harness::WaitForWindow([&](const Window& w) { return w.Handle() != editor.Handle(); },
+                                  "the about box");
+}
+} // namespace
+
 TEST_F(EditorDialog, ToolbarTooltipsAndAboutBox)
 {
     Run([](const Window& editor) {
@@ -273,9 +283,7 @@ TEST_F(EditorDialog, ToolbarTooltipsAndAboutBox)
             SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
         });
         EXPECT_EQ(cases[0].text, text);
-        editortest::ClickToolButton(editor, ID_APP_ABOUT);
-        const Window about = harness::WaitForWindow(
-            [&](const Window& w) { return w.Handle() != editor.Handle(); }, "the about box");
+        const Window about = OpenAboutBox(editor);
         about.Control(IDOK).Click();
         harness::WaitUntilGone(about);
         editor.Control(IDCANCEL).Click();
@@ -289,6 +297,10 @@ TEST_F(EditorDialog, Screenshot)
         Run([&](const Window& editor) {
             editor.Control(IDC_TRANSFER_LIST).SelectRow(1);
             harness::Screenshot(editor, std::string("editor_") + language);
+            const Window about = OpenAboutBox(editor);
+            harness::Screenshot(about, std::string("about_") + language);
+            about.Control(IDOK).Click();
+            harness::WaitUntilGone(about);
             editor.Control(IDCANCEL).Click();
         });
     }

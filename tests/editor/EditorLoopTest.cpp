@@ -275,7 +275,7 @@ TEST_F(EditorDialog, ANewTransferFromTheFemProjectReachesTheTransferredLoadPage)
     EXPECT_TRUE(found) << source;
 }
 
-TEST_F(EditorRepair, CancelRemovesTheTransferAndOkKeepsItValid)
+TEST_F(EditorRepair, CancelRemovesTheTransferAndOkKeepsItValidWithScreenshots)
 {
     GiveTheSourceASupport();
     const std::string repaired = m_setup.Source(m_setup.own.incoming[0]).name;

@@ -18,12 +18,6 @@ CRect ItemRect(const CListBox& list, int index)
     return rect;
 }
 
-void Click(HWND hWnd, POINT point)
-{
-    SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    SendMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-}
-
 void PressKey(HWND hWnd, UINT key, char ch = 0)
 {
     SendMessageA(hWnd, WM_KEYDOWN, key, 1);
@@ -72,45 +66,6 @@ TEST_F(Controls, CheckListBoxKeepsChecksInStepWithRows)
     list.AddString("E");
     EXPECT_EQ(list.GetCheck(0), 0);
     EXPECT_EQ(dialog.m_nCheckChanges, 0); // changes by the program send nothing
-}
-
-TEST_F(Controls, CheckListBoxTogglesByMouseAndSpaceWithoutSelecting)
-{
-    CCheckListBox& list = dialog.m_checkList;
-    for (const char* name : {"Auflager A", "Auflager B", "Auflager C"})
-        list.AddString(name);
-    list.SetItemData(2, 33);
-    list.SetCurSel(0);
-
-    const CRect row2 = ItemRect(list, 2);
-    ASSERT_GT(row2.Height(), 0);
-    Click(list.m_hWnd, CPoint(row2.left + row2.Height() / 2, row2.top + row2.Height() / 2));
-    EXPECT_EQ(list.GetCheck(2), 1);
-    EXPECT_EQ(dialog.m_nCheckChanges, 1);
-    EXPECT_EQ(list.GetCurSel(), 0);
-    EXPECT_EQ(dialog.m_nCheckListSelChanges, 0);
-    EXPECT_EQ(::GetFocus(), list.m_hWnd);
-
-    // A click on the text selects and leaves the check alone.
-    Click(list.m_hWnd, CPoint(row2.left + row2.Height() + 20, row2.top + 2));
-    EXPECT_EQ(list.GetCurSel(), 2);
-    EXPECT_EQ(dialog.m_nCheckListSelChanges, 1);
-    EXPECT_EQ(list.GetCheck(2), 1);
-    EXPECT_EQ(dialog.m_nCheckChanges, 1);
-
-    // The space bar toggles the row with the caret, without a selection change.
-    PressKey(list.m_hWnd, VK_SPACE, ' ');
-    EXPECT_EQ(list.GetCheck(2), 0);
-    EXPECT_EQ(dialog.m_nCheckChanges, 2);
-    EXPECT_EQ(list.GetCurSel(), 2);
-    EXPECT_EQ(dialog.m_nCheckListSelChanges, 1);
-    EXPECT_EQ(list.GetItemData(2), 33u);
-
-    // Below the last row: neither a check nor a notification.
-    const CRect last = ItemRect(list, 2);
-    Click(list.m_hWnd, CPoint(last.left + 2, last.bottom + last.Height() * 2));
-    EXPECT_EQ(dialog.m_nCheckChanges, 2);
-    EXPECT_EQ(list.GetCheck(0) + list.GetCheck(1) + list.GetCheck(2), 0);
 }
 
 TEST_F(Controls, CheckListBoxDrawsRowsTheParentReflects)

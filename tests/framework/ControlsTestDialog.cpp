@@ -6,7 +6,6 @@
 
 BEGIN_MESSAGE_MAP(ControlsTestDialog, CWnd)
 ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
-ON_LBN_SELCHANGE(IDC_TEST_CHECKLIST, OnCheckListSelChange)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_TEST_LISTCTRL, OnListItemChanged)
 ON_NOTIFY(TVN_SELCHANGED, IDC_TEST_TREE, OnTreeSelChanged)
 ON_CBN_SELCHANGE(IDC_TEST_COMBO_LIST, OnComboSelChange)
@@ -51,11 +50,6 @@ ControlsTestDialog::~ControlsTestDialog()
 void ControlsTestDialog::OnCheckChange()
 {
     ++m_nCheckChanges;
-}
-
-void ControlsTestDialog::OnCheckListSelChange()
-{
-    ++m_nCheckListSelChanges;
 }
 
 void ControlsTestDialog::OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult)

@@ -33,7 +33,6 @@ class ControlsTestDialog : public CWnd
     CBrush m_brushReadOnly;
 
     int m_nCheckChanges = 0;
-    int m_nCheckListSelChanges = 0;
     std::vector<NMLISTVIEW> m_listChanges;
     std::vector<LPARAM> m_treeSelections; // item data of the new item of each change
     int m_nComboSelChanges = 0;
@@ -41,7 +40,6 @@ class ControlsTestDialog : public CWnd
 
   protected:
     afx_msg void OnCheckChange();
-    afx_msg void OnCheckListSelChange();
     afx_msg void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnComboSelChange();

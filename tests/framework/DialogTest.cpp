@@ -53,36 +53,28 @@ class KeysDialog : public CDialog
     int m_copyKeys = 0;
 };
 
+// Also: the dialog-init data fills the lists before OnInitDialog.
 TEST(Dialog, KeysHandledInPreTranslateMessageNeverReachTheDialogManager)
 {
     KeysDialog dialog;
-    const INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
-                                       [&] {
-                                           Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
-                                           Window list = dlg.Control(IDC_KEYS_LIST);
-                                           list.Focus();
-                                           list.Key(VK_RETURN);
-                                           list.Key(VK_INSERT);
-                                           list.Key('C', true);
-                                           list.Key('C');
-                                           EXPECT_TRUE(dlg.Exists());
-                                           dlg.Control(IDC_KEYS_EDIT).Key(VK_RETURN);
-                                       });
+    const INT_PTR result =
+        RunScripted([&] { return dialog.DoModal(); },
+                    [&] {
+                        Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
+                        Window list = dlg.Control(IDC_KEYS_LIST);
+                        EXPECT_EQ("Beta", list.RowText(1));
+                        EXPECT_EQ("Drei", dlg.Control(IDC_KEYS_COMBO).RowText(2));
+                        list.Focus();
+                        list.Key(VK_RETURN);
+                        list.Key(VK_INSERT);
+                        list.Key('C', true);
+                        list.Key('C');
+                        EXPECT_TRUE(dlg.Exists());
+                        dlg.Control(IDC_KEYS_EDIT).Key(VK_RETURN);
+                    });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(2, dialog.m_listKeys);
     EXPECT_EQ(1, dialog.m_copyKeys);
-}
-
-TEST(Dialog, DialogInitDataIsFilledBeforeOnInitDialog)
-{
-    KeysDialog dialog;
-    RunScripted([&] { return dialog.DoModal(); },
-                [&] {
-                    Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
-                    EXPECT_EQ("Beta", dlg.Control(IDC_KEYS_LIST).RowText(1));
-                    EXPECT_EQ("Drei", dlg.Control(IDC_KEYS_COMBO).RowText(2));
-                    dlg.Control(IDCANCEL).Click();
-                });
     EXPECT_EQ(2, dialog.m_listRowsAtInit);
     EXPECT_EQ(3, dialog.m_comboRowsAtInit);
 }

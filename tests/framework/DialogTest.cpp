@@ -255,12 +255,21 @@ BEGIN_MESSAGE_MAP(InnerDialog, CDialog)
 ON_BN_CLICKED(IDC_INNER_ASK, OnAsk)
 END_MESSAGE_MAP()
 
+const UINT kProbe = WM_USER + 7;
+
 class OuterDialog : public CDialog
 {
   public:
     OuterDialog() : CDialog(IDD_TEST_OUTER) {}
+    // The inner run's messages stop at the inner dialog, also those of no input.
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        m_sawProbe |= pMsg->message == kProbe;
+        return CDialog::PreTranslateMessage(pMsg);
+    }
     INT_PTR m_innerResult = 0;
     int m_innerAnswer = 0;
+    bool m_sawProbe = false;
 
   protected:
     afx_msg void OnOpen()
@@ -303,6 +312,7 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
             outerWindow.Control(IDC_OUTER_OPEN).Click();
             Window inner = harness::WaitForDialog(IDC_INNER_ASK);
             EXPECT_FALSE(outerWindow.IsEnabled()); // the owner is disabled during the run
+            ::PostMessageA(inner.Handle(), kProbe, 0, 0);
             inner.Control(IDC_INNER_ASK).Click();
             harness::MessageBoxInfo box = harness::WaitForMessageBox();
             EXPECT_EQ("Wirklich?", box.text);
@@ -319,8 +329,27 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(IDCANCEL, outer.m_innerResult);
     EXPECT_EQ(IDYES, outer.m_innerAnswer);
+    EXPECT_FALSE(outer.m_sawProbe);
     EXPECT_TRUE(harness::TopLevelWindows().empty());
     EXPECT_EQ(0, DialogWindowsOfThisThread()); // none hidden either
+}
+
+// After the run the focus is back on the owner's control that had it, also when the owner
+// is no dialog (whose dialog manager would restore it anyway).
+TEST(Dialog, RunGivesTheFocusBackToTheControlThatHadIt)
+{
+    CWnd owner;
+    ASSERT_TRUE(
+        owner.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, owner.m_hWnd,
+                                  nullptr, nullptr, nullptr);
+    ::SetActiveWindow(owner.m_hWnd);
+    ::SetFocus(edit);
+    ASSERT_EQ(edit, ::GetFocus());
+    KeysDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [] { harness::WaitForDialog(IDC_KEYS_EDIT).Control(IDCANCEL).Click(); });
+    EXPECT_EQ(edit, ::GetFocus());
 }
 
 // A script waiting for a window that never comes: the failure names it, the harness closes

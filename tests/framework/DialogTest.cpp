@@ -122,7 +122,7 @@ class NumbersDialog : public CDialog
         return CDialog::OnInitDialog();
     }
 
-    double m_value = 1.5;
+    double m_value = 1234.56789012345;
     int m_count = 7;
     int m_side = 1;
     int m_choice = 1;
@@ -136,7 +136,7 @@ TEST(Dialog, DataExchangeShowsMembersAndTakesThemBackOnOK)
         RunScripted([&] { return dialog.DoModal(); },
                     [&] {
                         Window dlg = harness::WaitForDialog(IDC_NUMBERS_DOUBLE);
-                        EXPECT_EQ("1.5", dlg.Control(IDC_NUMBERS_DOUBLE).Text());
+                        EXPECT_EQ("1234.56789012345", dlg.Control(IDC_NUMBERS_DOUBLE).Text());
                         EXPECT_EQ("7", dlg.Control(IDC_NUMBERS_INT).Text());
                         EXPECT_EQ(BST_CHECKED, dlg.Control(IDC_NUMBERS_RADIO2).Checked());
                         EXPECT_EQ(1, dlg.Control(IDC_NUMBERS_COMBO).Selection());
@@ -166,14 +166,16 @@ TEST(Dialog, TextThatIsNoNumberShowsAMessageFocusesTheFieldAndKeepsTheDialogOpen
                                            dlg.Control(IDOK).Click();
                                            harness::MessageBoxInfo box =
                                                harness::WaitForMessageBox();
-                                           EXPECT_EQ("Please enter a number.", box.text);
+                                           EXPECT_EQ("Zahl erwartet.", box.text);
                                            box.Answer(IDOK);
                                            EXPECT_TRUE(dlg.Exists());
                                            EXPECT_TRUE(field.HasFocus());
                                            field.Type("3");
                                            dlg.Control(IDC_NUMBERS_INT).Type("x");
                                            dlg.Control(IDOK).Click();
-                                           harness::WaitForMessageBox().Answer(IDOK);
+                                           box = harness::WaitForMessageBox();
+                                           EXPECT_EQ("Please enter an integer.", box.text);
+                                           box.Answer(IDOK);
                                            EXPECT_TRUE(dlg.Control(IDC_NUMBERS_INT).HasFocus());
                                            dlg.Control(IDCANCEL).Click();
                                        });

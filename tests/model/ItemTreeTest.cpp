@@ -251,7 +251,10 @@ TEST(ItemTree, RebuildWithRepeatedSupportNamesTakesTheLastChoices)
     item.GetSupport(0)->SetSelected(1);
     item.GetSupport(0)->GetLoad(0)->ownLoad = 1;
     item.GetSupport(1)->GetLoad(0)->ownLoad = 5;
+    Component(item, 0, 0, 0).factor = 3;
+    Component(item, 1, 0, 0).factor = 5;
     item.RebuildKeepingChoices(position.Record());
+    EXPECT_EQ(Component(item, 1, 0, 0).factor, 5.0) << "the last match's factor holds for all";
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0) << "the second old A overwrote the first";
     EXPECT_EQ(item.GetSupport(0)->GetLoad(0)->ownLoad, 5);
     EXPECT_EQ(item.GetSupport(1)->m_nSelected, 0) << "the second new A takes nothing";

@@ -52,6 +52,7 @@ TEST(ByteReader, RefusesWhatTheBufferCannotHold)
     const Bytes fiveItems = {5, 0, 0, 0, '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
     std::string text;
     int32_t n = 0;
+    uint32_t u = 0;
     const struct {
         const char* what;
         Bytes bytes;
@@ -60,6 +61,7 @@ TEST(ByteReader, RefusesWhatTheBufferCannotHold)
         {"text longer than the buffer",
          {3, 0, 0, 0, 'a', 'b'},
          [&](ByteReader& r) { return r.text(text, 259); }},
+        {"number cut short", {1, 2, 3}, [&](ByteReader& r) { return r.u32(u); }},
         {"zero inside a text",
          {2, 0, 0, 0, 'a', 0},
          [&](ByteReader& r) { return r.text(text, 259); }},
@@ -72,7 +74,9 @@ TEST(ByteReader, RefusesWhatTheBufferCannotHold)
          [&](ByteReader& r) { return r.count(n, 0); }},
     };
     for (const auto& c : cases) {
-        ByteReader reader(c.bytes.data(), c.bytes.size());
+        Bytes bytes = c.bytes;
+        bytes.push_back('X'); // behind the reader's end: a reader running over would take it
+        ByteReader reader(bytes.data(), c.bytes.size());
         EXPECT_FALSE(c.read(reader)) << c.what;
     }
     ByteReader fits(fiveItems.data(), fiveItems.size());

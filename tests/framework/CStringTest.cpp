@@ -109,6 +109,7 @@ TEST(CString, FindAndReverseFind)
 {
     const CString s("a\\b\\c.txt");
     EXPECT_EQ(s.Find('\\'), 1);
+    EXPECT_EQ(s.Find('a'), 0);
     EXPECT_EQ(s.Find('\\', 2), 3);
     EXPECT_EQ(s.Find('q'), -1);
     EXPECT_EQ(s.Find('a', -1), -1);

@@ -6,10 +6,8 @@
 
 BEGIN_MESSAGE_MAP(ControlsTestDialog, CWnd)
 ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
-ON_LBN_SELCHANGE(IDC_TEST_CHECKLIST, OnCheckListSelChange)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_TEST_LISTCTRL, OnListItemChanged)
 ON_NOTIFY(TVN_SELCHANGED, IDC_TEST_TREE, OnTreeSelChanged)
-ON_CBN_SELCHANGE(IDC_TEST_COMBO_LIST, OnComboSelChange)
 ON_NOTIFY_EX_RANGE(TTN_GETDISPINFO, 0, 0xFFFF, OnToolTipText)
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
@@ -53,11 +51,6 @@ void ControlsTestDialog::OnCheckChange()
     ++m_nCheckChanges;
 }
 
-void ControlsTestDialog::OnCheckListSelChange()
-{
-    ++m_nCheckListSelChanges;
-}
-
 void ControlsTestDialog::OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     m_listChanges.push_back(*reinterpret_cast<NMLISTVIEW*>(pNMHDR));
@@ -68,11 +61,6 @@ void ControlsTestDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     m_treeSelections.push_back(reinterpret_cast<NMTREEVIEWA*>(pNMHDR)->itemNew.lParam);
     *pResult = 0;
-}
-
-void ControlsTestDialog::OnComboSelChange()
-{
-    ++m_nComboSelChanges;
 }
 
 // The editor's rule: the text after the first line break of the command's string.

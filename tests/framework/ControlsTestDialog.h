@@ -33,18 +33,14 @@ class ControlsTestDialog : public CWnd
     CBrush m_brushReadOnly;
 
     int m_nCheckChanges = 0;
-    int m_nCheckListSelChanges = 0;
     std::vector<NMLISTVIEW> m_listChanges;
     std::vector<LPARAM> m_treeSelections; // item data of the new item of each change
-    int m_nComboSelChanges = 0;
     std::vector<UINT_PTR> m_toolTipIds;
 
   protected:
     afx_msg void OnCheckChange();
-    afx_msg void OnCheckListSelChange();
     afx_msg void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnComboSelChange();
     afx_msg BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 

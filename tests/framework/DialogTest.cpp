@@ -53,36 +53,28 @@ class KeysDialog : public CDialog
     int m_copyKeys = 0;
 };
 
+// Also: the dialog-init data fills the lists before OnInitDialog.
 TEST(Dialog, KeysHandledInPreTranslateMessageNeverReachTheDialogManager)
 {
     KeysDialog dialog;
-    const INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
-                                       [&] {
-                                           Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
-                                           Window list = dlg.Control(IDC_KEYS_LIST);
-                                           list.Focus();
-                                           list.Key(VK_RETURN);
-                                           list.Key(VK_INSERT);
-                                           list.Key('C', true);
-                                           list.Key('C');
-                                           EXPECT_TRUE(dlg.Exists());
-                                           dlg.Control(IDC_KEYS_EDIT).Key(VK_RETURN);
-                                       });
+    const INT_PTR result =
+        RunScripted([&] { return dialog.DoModal(); },
+                    [&] {
+                        Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
+                        Window list = dlg.Control(IDC_KEYS_LIST);
+                        EXPECT_EQ("Beta", list.RowText(1));
+                        EXPECT_EQ("Drei", dlg.Control(IDC_KEYS_COMBO).RowText(2));
+                        list.Focus();
+                        list.Key(VK_RETURN);
+                        list.Key(VK_INSERT);
+                        list.Key('C', true);
+                        list.Key('C');
+                        EXPECT_TRUE(dlg.Exists());
+                        dlg.Control(IDC_KEYS_EDIT).Key(VK_RETURN);
+                    });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(2, dialog.m_listKeys);
     EXPECT_EQ(1, dialog.m_copyKeys);
-}
-
-TEST(Dialog, DialogInitDataIsFilledBeforeOnInitDialog)
-{
-    KeysDialog dialog;
-    RunScripted([&] { return dialog.DoModal(); },
-                [&] {
-                    Window dlg = harness::WaitForDialog(IDC_KEYS_LIST);
-                    EXPECT_EQ("Beta", dlg.Control(IDC_KEYS_LIST).RowText(1));
-                    EXPECT_EQ("Drei", dlg.Control(IDC_KEYS_COMBO).RowText(2));
-                    dlg.Control(IDCANCEL).Click();
-                });
     EXPECT_EQ(2, dialog.m_listRowsAtInit);
     EXPECT_EQ(3, dialog.m_comboRowsAtInit);
 }
@@ -130,7 +122,7 @@ class NumbersDialog : public CDialog
         return CDialog::OnInitDialog();
     }
 
-    double m_value = 1.5;
+    double m_value = 1234.56789012345;
     int m_count = 7;
     int m_side = 1;
     int m_choice = 1;
@@ -144,7 +136,7 @@ TEST(Dialog, DataExchangeShowsMembersAndTakesThemBackOnOK)
         RunScripted([&] { return dialog.DoModal(); },
                     [&] {
                         Window dlg = harness::WaitForDialog(IDC_NUMBERS_DOUBLE);
-                        EXPECT_EQ("1.5", dlg.Control(IDC_NUMBERS_DOUBLE).Text());
+                        EXPECT_EQ("1234.56789012345", dlg.Control(IDC_NUMBERS_DOUBLE).Text());
                         EXPECT_EQ("7", dlg.Control(IDC_NUMBERS_INT).Text());
                         EXPECT_EQ(BST_CHECKED, dlg.Control(IDC_NUMBERS_RADIO2).Checked());
                         EXPECT_EQ(1, dlg.Control(IDC_NUMBERS_COMBO).Selection());
@@ -174,14 +166,16 @@ TEST(Dialog, TextThatIsNoNumberShowsAMessageFocusesTheFieldAndKeepsTheDialogOpen
                                            dlg.Control(IDOK).Click();
                                            harness::MessageBoxInfo box =
                                                harness::WaitForMessageBox();
-                                           EXPECT_EQ("Please enter a number.", box.text);
+                                           EXPECT_EQ("Zahl erwartet.", box.text);
                                            box.Answer(IDOK);
                                            EXPECT_TRUE(dlg.Exists());
                                            EXPECT_TRUE(field.HasFocus());
                                            field.Type("3");
                                            dlg.Control(IDC_NUMBERS_INT).Type("x");
                                            dlg.Control(IDOK).Click();
-                                           harness::WaitForMessageBox().Answer(IDOK);
+                                           box = harness::WaitForMessageBox();
+                                           EXPECT_EQ("Please enter an integer.", box.text);
+                                           box.Answer(IDOK);
                                            EXPECT_TRUE(dlg.Control(IDC_NUMBERS_INT).HasFocus());
                                            dlg.Control(IDCANCEL).Click();
                                        });
@@ -263,12 +257,21 @@ BEGIN_MESSAGE_MAP(InnerDialog, CDialog)
 ON_BN_CLICKED(IDC_INNER_ASK, OnAsk)
 END_MESSAGE_MAP()
 
+const UINT kProbe = WM_USER + 7;
+
 class OuterDialog : public CDialog
 {
   public:
     OuterDialog() : CDialog(IDD_TEST_OUTER) {}
+    // The inner run's messages stop at the inner dialog, also those of no input.
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        m_sawProbe |= pMsg->message == kProbe;
+        return CDialog::PreTranslateMessage(pMsg);
+    }
     INT_PTR m_innerResult = 0;
     int m_innerAnswer = 0;
+    bool m_sawProbe = false;
 
   protected:
     afx_msg void OnOpen()
@@ -311,6 +314,7 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
             outerWindow.Control(IDC_OUTER_OPEN).Click();
             Window inner = harness::WaitForDialog(IDC_INNER_ASK);
             EXPECT_FALSE(outerWindow.IsEnabled()); // the owner is disabled during the run
+            ::PostMessageA(inner.Handle(), kProbe, 0, 0);
             inner.Control(IDC_INNER_ASK).Click();
             harness::MessageBoxInfo box = harness::WaitForMessageBox();
             EXPECT_EQ("Wirklich?", box.text);
@@ -327,8 +331,27 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(IDCANCEL, outer.m_innerResult);
     EXPECT_EQ(IDYES, outer.m_innerAnswer);
+    EXPECT_FALSE(outer.m_sawProbe);
     EXPECT_TRUE(harness::TopLevelWindows().empty());
     EXPECT_EQ(0, DialogWindowsOfThisThread()); // none hidden either
+}
+
+// After the run the focus is back on the owner's control that had it, also when the owner
+// is no dialog (whose dialog manager would restore it anyway).
+TEST(Dialog, RunGivesTheFocusBackToTheControlThatHadIt)
+{
+    CWnd owner;
+    ASSERT_TRUE(
+        owner.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, owner.m_hWnd,
+                                  nullptr, nullptr, nullptr);
+    ::SetActiveWindow(owner.m_hWnd);
+    ::SetFocus(edit);
+    ASSERT_EQ(edit, ::GetFocus());
+    KeysDialog dialog;
+    RunScripted([&] { return dialog.DoModal(); },
+                [] { harness::WaitForDialog(IDC_KEYS_EDIT).Control(IDCANCEL).Click(); });
+    EXPECT_EQ(edit, ::GetFocus());
 }
 
 // A script waiting for a window that never comes: the failure names it, the harness closes

@@ -1,76 +1,54 @@
+// AfxMessageBox: owned by the active window, captioned with the application's name, the
+// text given or loaded, the button pressed as its result.
 #include "ControlsTestDialog.h"
 #include "ControlsTestResources.h"
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CWinApp.h"
+#include "tests/harness/Harness.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace
 {
 
-// What the answering timer saw of the message box, and the button it pressed.
-struct SeenBox {
+struct Seen {
     std::string text;
     std::string caption;
     HWND owner = nullptr;
-    int button = IDOK;
 };
-SeenBox g_seen;
 
-// Runs inside the message box's own modal loop: reads the box and presses the button.
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD)
+// Runs show() while a script reads the box it opens and answers it with button.
+INT_PTR ShowAndAnswer(const std::function<INT_PTR()>& show, int button, Seen& seen)
 {
-    HWND box = GetActiveWindow();
-    char className[16] = {};
-    GetClassNameA(box, className, sizeof(className));
-    if (std::string(className) != "#32770" || !GetDlgItem(box, 0xFFFF))
-        return;
-    KillTimer(nullptr, timer);
-    char buffer[256] = {};
-    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof(buffer));
-    g_seen.text = buffer;
-    GetWindowTextA(box, buffer, sizeof(buffer));
-    g_seen.caption = buffer;
-    g_seen.owner = GetWindow(box, GW_OWNER);
-    PostMessageA(box, WM_COMMAND, g_seen.button, 0);
+    return harness::RunScripted(show, [&] {
+        const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+        seen = {box.text, box.caption, ::GetWindow(box.window.Handle(), GW_OWNER)};
+        box.Answer(button);
+    });
 }
 
-int ShowAndAnswer(int button, int (*show)())
+TEST(AfxMessageBox, OwnedByTheActiveWindowWithTheApplicationsCaption)
 {
-    g_seen = SeenBox();
-    g_seen.button = button;
-    SetTimer(nullptr, 0, 20, AnswerBox);
-    return show();
-}
-
-TEST(AfxMessageBox, OwnedByActiveWindowWithApplicationCaption)
-{
-    CWinApp app("Kesvar Test");
-    ControlsTestDialog dialog;
-    ::SetActiveWindow(dialog.m_hWnd);
-
-    EXPECT_EQ(ShowAndAnswer(IDOK, [] { return AfxMessageBox("Keine Auswahl"); }), IDOK);
-    EXPECT_EQ(g_seen.text, "Keine Auswahl");
-    EXPECT_EQ(g_seen.caption, "Kesvar Test");
-    EXPECT_EQ(g_seen.owner, dialog.m_hWnd);
-
-    // The text from a string resource; the answer is the button pressed.
-    EXPECT_EQ(
-        ShowAndAnswer(IDNO, [] { return AfxMessageBox(IDS_TEST_TOOLTIP_FIRST + 2, MB_YESNO); }),
-        IDNO);
-    EXPECT_EQ(g_seen.text, "Ohne Tipp");
-}
-
-TEST(AfxMessageBox, WithoutApplicationOrWindow)
-{
+    Seen seen;
+    {
+        CWinApp app("Kesvar Test");
+        ControlsTestDialog dialog;
+        ::SetActiveWindow(dialog.m_hWnd);
+        EXPECT_EQ(IDOK, ShowAndAnswer([] { return AfxMessageBox("Keine Auswahl"); }, IDOK, seen));
+        EXPECT_EQ(seen.text, "Keine Auswahl");
+        EXPECT_EQ(seen.caption, "Kesvar Test");
+        EXPECT_EQ(seen.owner, dialog.m_hWnd);
+        EXPECT_EQ(IDNO,
+                  ShowAndAnswer([] { return AfxMessageBox(IDS_TEST_TOOLTIP_FIRST + 2, MB_YESNO); },
+                                IDNO, seen));
+        EXPECT_EQ(seen.text, "Ohne Tipp");
+    }
     ::SetActiveWindow(nullptr);
-    EXPECT_EQ(ShowAndAnswer(IDOK, [] { return AfxMessageBox(static_cast<LPCSTR>(nullptr)); }),
-              IDOK);
-    EXPECT_EQ(g_seen.text, "");
-    EXPECT_EQ(g_seen.owner, nullptr);
+    EXPECT_EQ(IDOK, ShowAndAnswer([] { return AfxMessageBox(static_cast<LPCSTR>(nullptr)); }, IDOK,
+                                  seen));
+    EXPECT_EQ(seen.text, "");
+    EXPECT_EQ(seen.owner, nullptr);
 }
 
 } // namespace

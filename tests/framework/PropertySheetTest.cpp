@@ -92,6 +92,27 @@ TEST(Sheet, OKEndsTheSheetAfterThePageWasActivatedAndTookItsData)
     EXPECT_EQ(nullptr, page.m_hWnd);
 }
 
+// Coming back to a page shows what its members hold by then.
+TEST(Sheet, APageActivatedAgainShowsItsMembersAnew)
+{
+    TestPage first, second;
+    TestSheet sheet;
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    RunScripted([&] { return sheet.DoModal(); },
+                [&] {
+                    Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
+                    harness::OnUi([&] {
+                        sheet.SetActivePage(1);
+                        first.m_value = "Wieder";
+                        sheet.SetActivePage(0);
+                    });
+                    EXPECT_EQ("Wieder", dlg.Control(IDC_PAGE_EDIT).Text());
+                    dlg.Control(IDCANCEL).Click();
+                });
+    EXPECT_EQ(2, first.m_activations);
+}
+
 TEST(Sheet, CancelAndTheCloseBoxEndTheSheetWithoutOK)
 {
     for (bool closeBox : {false, true}) {

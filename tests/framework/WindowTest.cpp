@@ -81,6 +81,8 @@ class DerivedWnd : public BaseWnd
     afx_msg LRESULT OnRegistered(WPARAM, LPARAM) { return 77; }
     afx_msg LRESULT OnPrivate2(WPARAM, LPARAM) { return -5; }
     afx_msg void OnDestroy() { ++m_destroyed, CWnd::OnDestroy(); }
+    // Default() after a nested message still answers the outer one.
+    afx_msg LRESULT OnGetTextLength(WPARAM, LPARAM) { return SendMessage(WM_USER + 2), Default(); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -88,6 +90,7 @@ BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
 ON_REGISTERED_MESSAGE(g_registered, OnRegistered)
 ON_MESSAGE(WM_USER + 2, OnPrivate2)
 ON_WM_DESTROY()
+ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
 END_MESSAGE_MAP()
 
 TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
@@ -100,6 +103,7 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(11, wnd.SendMessage(WM_USER + 1, 5, 6)); // the base class's entry
     EXPECT_EQ(-5, wnd.SendMessage(WM_USER + 2));
     EXPECT_EQ(77, wnd.SendMessage(g_registered));
+    EXPECT_EQ(10, wnd.SendMessage(WM_GETTEXTLENGTH)); // "abgeleitet"
     wnd.MoveWindow(0, 0, 120, 60);
     EXPECT_LE(1, wnd.m_sizes);
     EXPECT_EQ(120, wnd.m_lastWidth);
@@ -113,7 +117,8 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
-// A class with an empty map of its own still gets its base classes' handlers.
+// A class with an empty map of its own still gets its base classes' handlers; an object
+// destroys the window it created when it goes.
 class EmptyMapWnd : public BaseWnd
 {
     DECLARE_MESSAGE_MAP()
@@ -122,21 +127,15 @@ class EmptyMapWnd : public BaseWnd
 BEGIN_MESSAGE_MAP(EmptyMapWnd, BaseWnd)
 END_MESSAGE_MAP()
 
-TEST(Window, AnEmptyMessageMapChainsToItsBase)
-{
-    EmptyMapWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    EXPECT_EQ(1, wnd.m_creates);
-    EXPECT_EQ(3, wnd.SendMessage(WM_USER + 1, 1, 2));
-    EXPECT_EQ(0, wnd.SendMessage(WM_USER + 2)); // only the other derived class has it
-}
-
-TEST(Window, ObjectDestroysTheWindowItSubclassedButNotAForeignOne)
+TEST(Window, AnEmptyMessageMapChainsToItsBaseAndTheObjectDestroysItsWindow)
 {
     HWND hWnd;
     {
-        BaseWnd wnd;
+        EmptyMapWnd wnd;
         ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+        EXPECT_EQ(1, wnd.m_creates);
+        EXPECT_EQ(3, wnd.SendMessage(WM_USER + 1, 1, 2));
+        EXPECT_EQ(0, wnd.SendMessage(WM_USER + 2)); // only the other derived class has it
         hWnd = wnd.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hWnd));

@@ -224,36 +224,6 @@ TEST_P(LanguageLibrary, TemplatesCanBeWorkedWithTheKeyboardAlone)
     }
 }
 
-INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
-TEST_P(LanguageLibrary, TemplatesCreateWindowsOfTheNamedClasses)
-{
-    const INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX),
-                                          ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
-    ASSERT_TRUE(InitCommonControlsEx(&classes));
-    // Property pages are child windows: they need a parent.
-    HWND parent =
-        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(parent, nullptr);
-    for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
-        HWND dialog =
-            CreateDialogParamA(module(), MAKEINTRESOURCEA(expected.id), parent, quietDialog, 0);
-        ASSERT_NE(dialog, nullptr) << "template " << expected.id;
-        for (std::size_t i = 0; i < expected.controlCount; ++i) {
-            const kvres::ControlSpec& want = expected.controls[i];
-            char name[64] = "";
-            GetClassNameA(GetDlgItem(dialog, want.id), name, sizeof name);
-            EXPECT_TRUE(sameClass(name, want.windowClass))
-                << "template " << expected.id << " control " << want.id << " is " << name;
-        }
-        DestroyWindow(dialog);
-    }
-    DestroyWindow(parent);
-}
-
 TEST_P(LanguageLibrary, IdealisationKindsComeAsInitialListData)
 {
     const std::vector<unsigned char> bytes =

@@ -1,4 +1,5 @@
 #include "loaddata/PositionFile.h"
+#include "loaddata/ByteWriter.h"
 #include "loaddata/FileIo.h"
 #include "support/DamageChecks.h"
 #include "support/SampleLoadData.h"
@@ -102,6 +103,22 @@ TEST(PositionFile, RefusesDamagedFiles)
         content.insert(content.end(), 256 * 4, 0);
     }
     EXPECT_EQ(decode(sealContent(kPositionFileKind, content)), FormatError::BadContent);
+
+    // One support, one load, one component with two pieces declared and none stored.
+    ByteWriter w;
+    for (int32_t value : {1, 0, 1})
+        w.i32(value); // version, data word, coordinate system
+    for (int list = 0; list < 2; ++list) {
+        w.u32(1);
+        w.text("A");
+    }
+    w.u32(1);
+    w.text("F");
+    w.i32(0);
+    w.f64(0.0);
+    for (int32_t value : {0, 2, 0, 0, 0})
+        w.i32(value); // distributed, pieces per component, pieces, nodes, reference nodes
+    EXPECT_EQ(decode(sealContent(kPositionFileKind, w.take())), FormatError::BadContent);
 }
 
 TEST(PositionFile, MissingAndUnreadableFiles)

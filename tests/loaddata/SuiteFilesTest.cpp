@@ -194,6 +194,10 @@ TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
     writeU32(&huge[12], 0x7FFFFFFF);
     seal(huge.data(), 20);
     EXPECT_EQ(parseProgramNameFile(huge.data(), huge.size(), back), FormatError::BadContent);
+    std::vector<unsigned char> first = bytes;
+    writeU16(&first[10], 66); // the first program's number
+    seal(first.data(), 20);
+    EXPECT_EQ(parseProgramNameFile(first.data(), first.size(), back), FormatError::BadContent);
 
     EXPECT_EQ(programNumberOf("01067"), 67);
     EXPECT_EQ(programNumberOf("00000"), 0);

@@ -70,18 +70,3 @@ TEST(TransferFile, RefusesDamagedFiles)
     const std::vector<unsigned char> futureVersion{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(decode(sealContent(kTransferFileKind, futureVersion)), FormatError::BadVersion);
 }
-
-TEST(TransferFile, FailedSaveLeavesThePreviousFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("d010002.016");
-    ASSERT_EQ(writeTransferFile(path, sampleTransfer()), FormatError::None);
-    const std::vector<unsigned char> old = readBytes(path);
-    for (SaveFault fault : {SaveFault::HalfWritten, SaveFault::BeforeReplace}) {
-        simulateSaveFault(fault);
-        EXPECT_EQ(writeTransferFile(path, TransferData{}), FormatError::WriteFailed);
-        simulateSaveFault(SaveFault::None);
-        EXPECT_EQ(readBytes(path), old);
-        EXPECT_EQ(folder.names(), std::vector<std::string>{"d010002.016"});
-    }
-}

@@ -117,11 +117,13 @@ TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
     item->m_nValid = 0;
     item->m_nTransferNumber = -4;
     item->projectRef = 1;
-    item->m_strName = "N4";
-    item->m_strPosition = "Pos";
-    item->m_strProgram = "Prog";
-    item->m_strStatus = "St";
-    item->m_strDirectory = "C:\\d\\";
+    const std::pair<CString KVItem::*, const char*> texts[] = {{&KVItem::m_strName, "N4"},
+                                                               {&KVItem::m_strPosition, "Pos"},
+                                                               {&KVItem::m_strProgram, "Prog"},
+                                                               {&KVItem::m_strStatus, "St"},
+                                                               {&KVItem::m_strDirectory, "C:\\"}};
+    for (const auto& [field, text] : texts)
+        (*item).*field = text;
     item->m_dYAxis[2] = 9;
     item->GetSupport(1)->GetLoad(0)->ownLoad = 3;
     item->GetSupport(1)->GetLoad(0)->m_strOwnLoad = "Own";
@@ -133,11 +135,8 @@ TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
     EXPECT_EQ(copy.m_nValid, 0);
     EXPECT_EQ(copy.m_nTransferNumber, -4);
     EXPECT_EQ(copy.projectRef, 1);
-    EXPECT_STREQ(copy.m_strName, "N4");
-    EXPECT_STREQ(copy.m_strPosition, "Pos");
-    EXPECT_STREQ(copy.m_strProgram, "Prog");
-    EXPECT_STREQ(copy.m_strStatus, "St");
-    EXPECT_STREQ(copy.m_strDirectory, "C:\\d\\");
+    for (const auto& [field, text] : texts)
+        EXPECT_STREQ(copy.*field, text);
     EXPECT_EQ(copy.m_dYAxis[2], 9);
     EXPECT_EQ(copy.GetSupport(1)->GetLoad(0)->ownLoad, 3);
     EXPECT_STREQ(copy.GetSupport(1)->GetLoad(0)->m_strOwnLoad, "Own");
@@ -252,7 +251,10 @@ TEST(ItemTree, RebuildWithRepeatedSupportNamesTakesTheLastChoices)
     item.GetSupport(0)->SetSelected(1);
     item.GetSupport(0)->GetLoad(0)->ownLoad = 1;
     item.GetSupport(1)->GetLoad(0)->ownLoad = 5;
+    Component(item, 0, 0, 0).factor = 3;
+    Component(item, 1, 0, 0).factor = 5;
     item.RebuildKeepingChoices(position.Record());
+    EXPECT_EQ(Component(item, 1, 0, 0).factor, 5.0) << "the last match's factor holds for all";
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0) << "the second old A overwrote the first";
     EXPECT_EQ(item.GetSupport(0)->GetLoad(0)->ownLoad, 5);
     EXPECT_EQ(item.GetSupport(1)->m_nSelected, 0) << "the second new A takes nothing";

@@ -6,31 +6,39 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+namespace
+{
+
+std::vector<long> Fields(const WindowPlacement& p)
+{
+    return {p.left, p.top, p.width, p.height, p.splitter};
+}
+
+} // namespace
 
 TEST(WindowPlacement, ParsesNumbersLenientlyAndCountsThem)
 {
+    const struct {
+        const char* text;
+        int count;
+        std::vector<long> fields;
+    } cases[] = {
+        {"100,50,640,480,300", 5, {100, 50, 640, 480, 300}},
+        {" -20, +7,x,12px,", 5, {-20, 7, 0, 12, 0}},
+        {"1,2,3,4", 4, {1, 2, 3, 4, 0}},
+        {"1,2,3,4,5,6,7", 5, {1, 2, 3, 4, 5}},
+        {"", 0, {0, 0, 0, 0, 0}},
+        {nullptr, 0, {0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        WindowPlacement p;
+        EXPECT_EQ(c.count, ParseWindowPlacement(c.text, p)) << (c.text ? c.text : "null");
+        EXPECT_EQ(c.fields, Fields(p)) << (c.text ? c.text : "null");
+    }
     WindowPlacement p;
-    EXPECT_EQ(5, ParseWindowPlacement("100,50,640,480,300", p));
-    EXPECT_EQ(100, p.left);
-    EXPECT_EQ(50, p.top);
-    EXPECT_EQ(640, p.width);
-    EXPECT_EQ(480, p.height);
-    EXPECT_EQ(300, p.splitter);
-
-    EXPECT_EQ(5, ParseWindowPlacement(" -20, +7,x,12px,", p));
-    EXPECT_EQ(-20, p.left);
-    EXPECT_EQ(7, p.top);
-    EXPECT_EQ(0, p.width);
-    EXPECT_EQ(12, p.height);
-    EXPECT_EQ(0, p.splitter);
-
-    EXPECT_EQ(4, ParseWindowPlacement("1,2,3,4", p));
-    EXPECT_EQ(0, p.splitter);
-    EXPECT_EQ(5, ParseWindowPlacement("1,2,3,4,5,6,7", p));
-    EXPECT_EQ(5, p.splitter);
     EXPECT_EQ(1, ParseWindowPlacement("99999999999999999999", p));
-    EXPECT_EQ(0, ParseWindowPlacement("", p));
-    EXPECT_EQ(0, ParseWindowPlacement(nullptr, p));
 }
 
 TEST(WindowPlacement, PageReadsOnlyCompleteValuesAndWritesWhatItReads)
@@ -38,36 +46,27 @@ TEST(WindowPlacement, PageReadsOnlyCompleteValuesAndWritesWhatItReads)
     RegistrySandbox sandbox(kSettingsKeyPath);
     KVSettingsKey key;
     ASSERT_EQ(ERROR_SUCCESS, key.OpenSettings());
-    long l = -1, t = -1, w = -1, h = -1, s = -1;
-    EXPECT_EQ(0, ReadWindowPlacement(key, l, t, w, h, s));
-    EXPECT_EQ(0, l + t + w + h + s);
+    WindowPlacement p{-1, -1, -1, -1, -1};
+    auto read = [&] {
+        return ReadWindowPlacement(key, p.left, p.top, p.width, p.height, p.splitter);
+    };
+    // The editor's value keeps its own name: the page reads none.
+    WritePlacementValue(key, settings::kWindow, {-5, 10, 800, 600, 0});
+    EXPECT_EQ(5, ReadPlacementValue(key, settings::kWindow, p));
+    EXPECT_EQ((std::vector<long>{-5, 10, 800, 600, 0}), Fields(p));
+    p = {-1, -1, -1, -1, -1};
+    EXPECT_EQ(0, read());
+    EXPECT_EQ(Fields({}), Fields(p));
 
     WriteWindowPlacement(key, 100, 50, 640, 480, 300);
-    ASSERT_EQ(1, ReadWindowPlacement(key, l, t, w, h, s));
-    EXPECT_EQ(100, l);
-    EXPECT_EQ(50, t);
-    EXPECT_EQ(640, w);
-    EXPECT_EQ(480, h);
-    EXPECT_EQ(300, s);
+    ASSERT_EQ(1, read());
+    EXPECT_EQ((std::vector<long>{100, 50, 640, 480, 300}), Fields(p));
 
     sandbox.SetString(settings::kWindowManager, "100,50,640,480");
-    EXPECT_EQ(0, ReadWindowPlacement(key, l, t, w, h, s));
-    EXPECT_EQ(0, l);
+    EXPECT_EQ(0, read());
+    EXPECT_EQ(Fields({}), Fields(p));
 
     // A value longer than the 1027 characters the reader takes counts as absent.
     sandbox.SetString(settings::kWindowManager, ("1,2,3,4,5" + std::string(1100, ' ')).c_str());
-    EXPECT_EQ(0, ReadWindowPlacement(key, l, t, w, h, s));
-}
-
-TEST(WindowPlacement, EditorValueKeepsItsOwnName)
-{
-    RegistrySandbox sandbox(kSettingsKeyPath);
-    KVSettingsKey key;
-    ASSERT_EQ(ERROR_SUCCESS, key.OpenSettings());
-    WritePlacementValue(key, settings::kWindow, {-5, 10, 800, 600, 0});
-    WindowPlacement p;
-    EXPECT_EQ(5, ReadPlacementValue(key, settings::kWindow, p));
-    EXPECT_EQ(-5, p.left);
-    EXPECT_EQ(800, p.width);
-    EXPECT_EQ(0, ReadPlacementValue(key, settings::kWindowManager, p));
+    EXPECT_EQ(0, read());
 }

@@ -145,8 +145,8 @@ LRESULT CMyPropertyPage2::OnMessageLoadingNotCorrect(WPARAM, LPARAM)
 HTREEITEM CMyPropertyPage2::AddTreeItem(LPCSTR lpszText, HTREEITEM hParent, const CString& strFile,
                                         const CString& strMessage)
 {
-    const HTREEITEM hItem = m_tree.InsertItem(lpszText, hParent, TVI_LAST);
-    m_tree.SetItemData(hItem, static_cast<DWORD_PTR>(m_nItemCount));
+    const HTREEITEM hItem = m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, lpszText, 0, 0, 0, 0,
+                                              static_cast<LPARAM>(m_nItemCount), hParent, TVI_LAST);
     ++m_nItemCount;
     m_itemFiles.Add(strFile);
     m_itemMessages.Add(strMessage);

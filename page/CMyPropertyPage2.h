@@ -111,6 +111,9 @@ class KESVAR_PAGE_CLASS CMyPropertyPage2 : public CPropertyPage
                           const CString& strMessage);
 
   private:
+    // MakeLoadTree below an item whose branch (the positions of the item and of the items
+    // above it, as PositionKey gives them) is known; the branch is as given on return.
+    void MakeLoadTreeOnBranch(const CString& strFile, HTREEITEM hParent, CStringArray& branch);
     // The stored placement applied at the start of the standalone dialog.
     void RestoreWindowPos();
     // A control's window rectangle in the page's client coordinates.

@@ -4,7 +4,6 @@
 
 #include "framework/CWaitCursor.h"
 #include "page/LoadPageString.h"
-#include "page/LoadText.h"
 #include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
@@ -16,35 +15,17 @@ namespace
 // A child item, remembered until all its siblings are in the tree.
 struct TreeChild {
     HTREEITEM hItem;
-    CString strFile;
-    bool bCycle; // the position already stands above it in this branch
+    const TreeSource* pSource;
 };
 
-// A position is named by its load file or its transfer file; both lead to the same base
-// name, and Windows paths compare without regard to case.
-bool SamePosition(const CString& a, const CString& b)
+// Whether the key names a position on the branch: the item's own or one above it.
+bool OnBranch(const CStringArray& branch, const CString& strKey)
 {
-    const int dotA = a.ReverseFind('.');
-    const int dotB = b.ReverseFind('.');
-    return dotA > 0 && dotA == dotB && a.Left(dotA).CompareNoCase(b.Left(dotB)) == 0;
-}
-
-// The tree item's text: the source's name and its transfer number, cut to the name
-// buffer's 259 characters.
-CString ChildText(const char* name, int transferNumber)
-{
-    return (CString(name) + " - " + TransferLabel(transferNumber)).Left(259);
-}
-
-// Whether the position of strFile is the item's own or that of an item above it.
-bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hItem,
-              const CString& strFile)
-{
-    for (; hItem != nullptr; hItem = tree.GetNextItem(hItem, TVGN_PARENT)) {
-        const INT_PTR nItem = static_cast<INT_PTR>(tree.GetItemData(hItem));
-        if (nItem < itemFiles.GetSize() && SamePosition(itemFiles[nItem], strFile))
+    if (strKey.IsEmpty())
+        return false;
+    for (INT_PTR i = 0; i < branch.GetSize(); ++i)
+        if (branch[i] == strKey)
             return true;
-    }
     return false;
 }
 
@@ -52,21 +33,40 @@ bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hI
 
 void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
 {
+    const TreeSourceCache sources; // within an activation, the activation's
+    // The positions of the item and of the items above it, found once; the recursion
+    // below keeps them as it descends.
+    CStringArray branch;
+    for (HTREEITEM hItem = hParent; hItem != nullptr;
+         hItem = m_tree.GetNextItem(hItem, TVGN_PARENT)) {
+        const INT_PTR nItem = static_cast<INT_PTR>(m_tree.GetItemData(hItem));
+        if (nItem < m_itemFiles.GetSize())
+            branch.Add(PositionKey(m_itemFiles[nItem]));
+    }
+    MakeLoadTreeOnBranch(strFile, hParent, branch);
+}
+
+void CMyPropertyPage2::MakeLoadTreeOnBranch(const CString& strFile, HTREEITEM hParent,
+                                            CStringArray& branch)
+{
     // All headers are read and the reader released before any child's file is opened.
     std::vector<TreeChild> children;
     for (const TreeSource& source : ReadTreeSources(strFile)) {
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
-        const bool bCycle = OnBranch(m_tree, m_itemFiles, hParent, source.strFile);
-        CString strText = ChildText(source.strName, source.nTransfer);
-        if (bCycle)
-            strText += LoadPageString(IDS_PAGE_CYCLE);
+        if (OnBranch(branch, source.strKey)) {
+            AddTreeItem(source.strText + LoadPageString(IDS_PAGE_CYCLE), hParent, source.strFile,
+                        CString());
+            continue;
+        }
         children.push_back(
-            {AddTreeItem(strText, hParent, source.strFile, ""), source.strFile, bCycle});
+            {AddTreeItem(source.strText, hParent, source.strFile, CString()), &source});
     }
-    for (const TreeChild& child : children)
-        if (!child.bCycle)
-            MakeLoadTree(child.strFile, child.hItem);
+    for (const TreeChild& child : children) {
+        branch.Add(child.pSource->strKey);
+        MakeLoadTreeOnBranch(child.pSource->strFile, child.hItem, branch);
+        branch.RemoveAt(branch.GetUpperBound());
+    }
 }
 
 void CMyPropertyPage2::OnSelchangedTree2(NMHDR* pNMHDR, LRESULT* pResult)

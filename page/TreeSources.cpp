@@ -2,6 +2,7 @@
 
 #include "model/LoadDataInterface.h"
 #include "model/LoadDataResult.h"
+#include "page/LoadText.h"
 #include "page/TransferReading.h"
 
 #include <map>
@@ -10,7 +11,7 @@
 
 namespace
 {
-// The sources read in the running activation, by transfer file; empty outside one.
+// The sources read while a tree is built, by transfer file; empty outside.
 std::optional<std::map<std::string, std::vector<TreeSource>>> g_cache;
 
 // A position's transfer file, whichever of its files names it.
@@ -19,6 +20,13 @@ std::string TransferFileOf(const CString& strFile)
     char transferFile[260] = "";
     return LoadDataSucceeded(ChangeExtension(strFile, transferFile)) ? transferFile
                                                                      : strFile.GetString();
+}
+
+// The tree item's text: the source's name and its transfer number, cut to the name
+// buffer's 259 characters.
+CString ChildText(const char* name, int transferNumber)
+{
+    return (CString(name) + " - " + TransferLabel(transferNumber)).Left(259);
 }
 
 std::vector<TreeSource> ReadFromFile(const CString& strFile)
@@ -38,7 +46,8 @@ std::vector<TreeSource> ReadFromFile(const CString& strFile)
         char name[260] = "", programCode[6] = "", field21[21] = "", field76[76] = "";
         if (Get_Position_Name(childFile, name, programCode, field21, field76) <= 0)
             continue;
-        sources.push_back({childFile, name, nTransfer});
+        sources.push_back(
+            {childFile, ChildText(name, nTransfer), PositionKey(childFile), nTransfer});
     }
     // The reader holds one transfer file: released before any other file is opened.
     LoadBindFree();
@@ -46,10 +55,14 @@ std::vector<TreeSource> ReadFromFile(const CString& strFile)
 }
 } // namespace
 
-std::vector<TreeSource> ReadTreeSources(const CString& strFile)
+CString PositionKey(const CString& strFile)
 {
-    if (!g_cache)
-        return ReadFromFile(strFile);
+    const int dot = strFile.ReverseFind('.');
+    return dot > 0 ? strFile.Left(dot).MakeUpper() : CString();
+}
+
+const std::vector<TreeSource>& ReadTreeSources(const CString& strFile)
+{
     const std::string key = TransferFileOf(strFile);
     auto found = g_cache->find(key);
     if (found == g_cache->end())
@@ -57,12 +70,14 @@ std::vector<TreeSource> ReadTreeSources(const CString& strFile)
     return found->second;
 }
 
-TreeSourceCache::TreeSourceCache()
+TreeSourceCache::TreeSourceCache() : m_bOwner(!g_cache)
 {
-    g_cache.emplace();
+    if (m_bOwner)
+        g_cache.emplace();
 }
 
 TreeSourceCache::~TreeSourceCache()
 {
-    g_cache.reset();
+    if (m_bOwner)
+        g_cache.reset();
 }

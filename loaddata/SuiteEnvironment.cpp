@@ -101,11 +101,13 @@ FileStamp fileStamp(const std::string& path)
             }
         }
     }
-    FileStamp folderBefore;
+    // Kept as missing only with a folder stamp taken before it was found missing, so that a
+    // file created in between is not missed. A file known to exist is looked up alone
+    // (looking up a missing one costs far more than stamping its folder first).
+    const bool existed = known != kept.end() && known->second.stamp.exists;
+    FileStamp folderBefore = existed ? FileStamp() : folderStamp(folderOf(path));
     FileStamp stamp = systemStamp(path, false);
-    if (!stamp.exists) {
-        // Kept as missing only with a folder stamp taken before it was found missing, so
-        // that a file created in between is not missed.
+    if (!stamp.exists && existed) {
         folderBefore = folderStamp(folderOf(path));
         stamp = systemStamp(path, false);
     }

@@ -21,10 +21,11 @@ struct TreeSource {
 // without an extension, which names no position.
 CString PositionKey(const CString& strFile);
 
-// While an object of this class exists, ReadTreeSources reads each transfer file once and
-// answers from what it read after that; a position's files are not expected to change
-// while one tree is built. Objects nest: the outermost one decides how long the sources
-// are kept, so the next activation of the page reads the files afresh.
+// While an object of this class exists, ReadTreeSources reads each transfer file once, and
+// looks each source's position name up once, and answers from what it found after that; a
+// position's files are not expected to change while one tree is built. Objects nest: the outermost
+// one decides how long the sources are kept, so the next activation of the page reads the files
+// afresh.
 class TreeSourceCache
 {
   public:

@@ -35,6 +35,13 @@ std::string pathKey(const std::string& path)
     return key;
 }
 
+// The folder a file lies in, as folderStamp takes it.
+std::string folderOf(const std::string& path)
+{
+    const std::string folder = directoryOf(path);
+    return folder.empty() ? "." : folder;
+}
+
 bool isNewer(const std::string& file, const std::string& than)
 {
     const FileStamp a = fileStamp(file);
@@ -98,7 +105,7 @@ class TreeWalk
     // The folder of a file about to be read; its stamp is taken now, before the file.
     void noteFolder(const std::string& path)
     {
-        const std::string folder = directoryOf(path).empty() ? "." : directoryOf(path);
+        const std::string folder = folderOf(path);
         folderStamp(folder);
         m_folders.insert(folder);
     }
@@ -159,7 +166,7 @@ TreeFinding checkTree(const std::string& file)
     // The walk meets the same positions through many paths: each file and folder is
     // stamped once, the position's folder before any of its files.
     const StampScope scope;
-    folderStamp(directoryOf(file).empty() ? "." : directoryOf(file));
+    folderStamp(folderOf(file));
     Frame top;
     ProjectKind kind;
     if (!transferFileOf(file, top.file16) || !loadFileOf(file, top.file17) ||

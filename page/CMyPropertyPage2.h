@@ -12,6 +12,8 @@
 #include "framework/CStringArray.h"
 #include "framework/CTreeCtrl.h"
 
+#include <vector>
+
 // The module's own code (and programs that link it statically, its tests) exports the
 // class; a host that uses kesvar.dll imports it.
 #ifdef KESVAR_MODULE_CODE
@@ -19,6 +21,8 @@
 #else
 #define KESVAR_PAGE_CLASS __declspec(dllimport)
 #endif
+
+struct TreeSource; // page/TreeSources.h
 
 // Posted by the page to itself after an activation in which positions failed to load.
 #define WM_LOADING_NOT_CORRECT (WM_USER + 1)
@@ -111,9 +115,11 @@ class KESVAR_PAGE_CLASS CMyPropertyPage2 : public CPropertyPage
                           const CString& strMessage);
 
   private:
-    // MakeLoadTree below an item whose branch (the positions of the item and of the items
-    // above it, as PositionKey gives them) is known; the branch is as given on return.
-    void MakeLoadTreeOnBranch(const CString& strFile, HTREEITEM hParent, CStringArray& branch);
+    // MakeLoadTree below an item with the sources of its position, whose branch (the keys
+    // of the positions of the item and of the items above it, PositionKey) is known; the
+    // branch is as given on return.
+    void MakeLoadTreeOnBranch(const std::vector<TreeSource>& sources, HTREEITEM hParent,
+                              std::vector<const CString*>& branch);
     // The stored placement applied at the start of the standalone dialog.
     void RestoreWindowPos();
     // A control's window rectangle in the page's client coordinates.

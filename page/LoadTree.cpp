@@ -19,12 +19,12 @@ struct TreeChild {
 };
 
 // Whether the key names a position on the branch: the item's own or one above it.
-bool OnBranch(const CStringArray& branch, const CString& strKey)
+bool OnBranch(const std::vector<const CString*>& branch, const CString& strKey)
 {
     if (strKey.IsEmpty())
         return false;
-    for (INT_PTR i = 0; i < branch.GetSize(); ++i)
-        if (branch[i] == strKey)
+    for (const CString* pKey : branch)
+        if (*pKey == strKey)
             return true;
     return false;
 }
@@ -36,22 +36,25 @@ void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
     const TreeSourceCache sources; // within an activation, the activation's
     // The positions of the item and of the items above it, found once; the recursion
     // below keeps them as it descends.
-    CStringArray branch;
+    CStringArray keys;
     for (HTREEITEM hItem = hParent; hItem != nullptr;
          hItem = m_tree.GetNextItem(hItem, TVGN_PARENT)) {
         const INT_PTR nItem = static_cast<INT_PTR>(m_tree.GetItemData(hItem));
         if (nItem < m_itemFiles.GetSize())
-            branch.Add(PositionKey(m_itemFiles[nItem]));
+            keys.Add(PositionKey(m_itemFiles[nItem]));
     }
-    MakeLoadTreeOnBranch(strFile, hParent, branch);
+    std::vector<const CString*> branch;
+    for (INT_PTR i = 0; i < keys.GetSize(); ++i)
+        branch.push_back(&keys[i]);
+    MakeLoadTreeOnBranch(ReadTreeSources(strFile), hParent, branch);
 }
 
-void CMyPropertyPage2::MakeLoadTreeOnBranch(const CString& strFile, HTREEITEM hParent,
-                                            CStringArray& branch)
+void CMyPropertyPage2::MakeLoadTreeOnBranch(const std::vector<TreeSource>& sources,
+                                            HTREEITEM hParent, std::vector<const CString*>& branch)
 {
-    // All headers are read and the reader released before any child's file is opened.
+    // All headers were read and the reader released before any child's file is opened.
     std::vector<TreeChild> children;
-    for (const TreeSource& source : ReadTreeSources(strFile)) {
+    for (const TreeSource& source : sources) {
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
         if (OnBranch(branch, source.strKey)) {
@@ -63,9 +66,9 @@ void CMyPropertyPage2::MakeLoadTreeOnBranch(const CString& strFile, HTREEITEM hP
             {AddTreeItem(source.strText, hParent, source.strFile, CString()), &source});
     }
     for (const TreeChild& child : children) {
-        branch.Add(child.pSource->strKey);
-        MakeLoadTreeOnBranch(child.pSource->strFile, child.hItem, branch);
-        branch.RemoveAt(branch.GetUpperBound());
+        branch.push_back(&child.pSource->strKey);
+        MakeLoadTreeOnBranch(SourcesOf(*child.pSource), child.hItem, branch);
+        branch.pop_back();
     }
 }
 

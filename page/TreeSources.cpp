@@ -87,6 +87,13 @@ const std::vector<TreeSource>& ReadTreeSources(const CString& strFile)
     return found->second;
 }
 
+const std::vector<TreeSource>& SourcesOf(const TreeSource& source)
+{
+    if (source.pSources == nullptr)
+        source.pSources = &ReadTreeSources(source.strFile);
+    return *source.pSources;
+}
+
 TreeSourceCache::TreeSourceCache() : m_bOwner(!g_cache)
 {
     if (m_bOwner)

@@ -14,6 +14,9 @@ struct TreeSource {
     CString strText;
     CString strKey;
     int nTransfer;
+    // The source's own sources once SourcesOf has read them (the tree meets a source many
+    // times: found once, without looking its file up again).
+    mutable const std::vector<TreeSource>* pSources = nullptr;
 };
 
 // What tells a position apart whichever of its files names it: folder and base name,
@@ -44,3 +47,6 @@ class TreeSourceCache
 // and the load data library's reader is released before this returns. Only while a
 // TreeSourceCache exists; the answer stays valid as long as it does.
 const std::vector<TreeSource>& ReadTreeSources(const CString& strFile);
+
+// ReadTreeSources of the source's own position.
+const std::vector<TreeSource>& SourcesOf(const TreeSource& source);

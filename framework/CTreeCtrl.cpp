@@ -9,11 +9,22 @@ BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 
 HTREEITEM CTreeCtrl::InsertItem(LPCSTR text, HTREEITEM parent, HTREEITEM after)
 {
+    return InsertItem(TVIF_TEXT, text, 0, 0, 0, 0, 0, parent, after);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(UINT mask, LPCSTR text, int image, int selectedImage, UINT state,
+                                UINT stateMask, LPARAM lParam, HTREEITEM parent, HTREEITEM after)
+{
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
     insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT;
+    insert.item.mask = mask;
     insert.item.pszText = const_cast<LPSTR>(text ? text : "");
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.state = state;
+    insert.item.stateMask = stateMask;
+    insert.item.lParam = lParam;
     return InsertItem(&insert);
 }
 

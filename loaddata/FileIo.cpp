@@ -19,6 +19,7 @@ namespace
 {
 
 SaveFault g_saveFault = SaveFault::None;
+unsigned g_saves = 0;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -111,10 +112,23 @@ FormatError saveAtomically(const std::string& path, const std::vector<unsigned c
         return FormatError::WriteFailed;
     const bool written = writeDurably(f, bytes);
     const bool closed = std::fclose(f) == 0;
-    if (written && closed && g_saveFault != SaveFault::BeforeReplace && replaceFile(tempPath, path))
+    if (written && closed && g_saveFault != SaveFault::BeforeReplace &&
+        replaceFile(tempPath, path)) {
+        noteSave();
         return FormatError::None;
+    }
     std::remove(tempPath.c_str());
     return FormatError::WriteFailed;
+}
+
+unsigned saveCount()
+{
+    return g_saves;
+}
+
+void noteSave()
+{
+    ++g_saves;
 }
 
 void simulateSaveFault(SaveFault fault)

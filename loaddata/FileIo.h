@@ -24,6 +24,12 @@ FormatError readWholeFile(const std::string& path, std::vector<unsigned char>& b
 // the temporary file is removed: WriteFailed.
 FormatError saveAtomically(const std::string& path, const std::vector<unsigned char>& bytes);
 
+// The number of files this process has saved or written so far (noteSave counts one written
+// otherwise): what was read before a save is told from what is read after it, whatever
+// the tick of the file system's clock.
+unsigned saveCount();
+void noteSave();
+
 // Reads a whole file and decodes it with decode(bytes, data, formatVersion).
 template <class Data, class Decode>
 FormatError readDecoded(const std::string& path, Data& data, uint32_t* formatVersion, Decode decode)

@@ -1,5 +1,6 @@
 #include "loaddata/ProjectLookup.h"
 
+#include "loaddata/FileIo.h"
 #include "loaddata/SuiteEnvironment.h"
 
 #include <map>
@@ -12,16 +13,45 @@ namespace
 
 struct CachedPlan {
     FileStamp stamp;
+    unsigned saves; // the process's save count when it was read
     std::shared_ptr<const ProjectPlan> plan;
+};
+
+// The first file of a folder that matches a pattern, by folder and pattern.
+struct FoundFile {
+    FileStamp folder; // when it was looked for
+    unsigned saves;
+    bool found;
+    std::string name;
 };
 
 // A few projects are open at a time (the current one, the FEM project, tests' copies).
 constexpr std::size_t kCachedPlans = 8;
+constexpr std::size_t kKeptSearches = 1 << 16;
 
 std::map<std::string, CachedPlan>& planCache()
 {
     static std::map<std::string, CachedPlan> cache;
     return cache;
+}
+
+// findFirstFile, answered from the search made before while the folder is unchanged (a file
+// created, deleted or renamed in it changes its stamp): a search looks through the whole
+// folder, and the editor looks up every source position's file.
+bool findFirstFileKept(const std::string& directory, const std::string& pattern, std::string& name)
+{
+    static std::map<std::string, FoundFile> kept;
+    if (kept.size() >= kKeptSearches)
+        kept.clear();
+    const FileStamp folder = folderStamp(directory.empty() ? "." : directory);
+    FoundFile& entry = kept[directory + '\n' + pattern];
+    if (!folder.exists || !sameStamp(entry.folder, folder) || entry.saves != saveCount()) {
+        entry.found = findFirstFile(directory, pattern, entry.name);
+        entry.folder = folder;
+        entry.saves = saveCount();
+    }
+    name = entry.name;
+    return entry.found;
 }
 
 std::string trimmed(const std::string& text)
@@ -51,7 +81,8 @@ LookupError planOf(const std::string& directory, std::shared_ptr<const ProjectPl
         return LookupError::NoPlan;
     auto& cache = planCache();
     const auto cached = cache.find(path);
-    if (cached != cache.end() && sameStamp(cached->second.stamp, stamp)) {
+    if (cached != cache.end() && sameStamp(cached->second.stamp, stamp) &&
+        cached->second.saves == saveCount()) {
         plan = cached->second.plan;
         return LookupError::None;
     }
@@ -62,7 +93,7 @@ LookupError planOf(const std::string& directory, std::shared_ptr<const ProjectPl
     auto fresh = std::make_shared<const ProjectPlan>(std::move(file));
     if (cache.size() >= kCachedPlans)
         cache.clear();
-    cache[path] = CachedPlan{stamp, fresh};
+    cache[path] = CachedPlan{stamp, saveCount(), fresh};
     plan = fresh;
     return LookupError::None;
 }
@@ -79,7 +110,7 @@ LookupError findLoadFile(const std::string& directory, ProjectKind kind, const s
         return LookupError::NotListed;
     const std::size_t k = listed->second;
     std::string found;
-    if (!findFirstFile(directory, loadFilePattern(kind, plan->file.records[k], k), found))
+    if (!findFirstFileKept(directory, loadFilePattern(kind, plan->file.records[k], k), found))
         return LookupError::NoLoadFile;
     loadFile = directory + found;
     return LookupError::None;

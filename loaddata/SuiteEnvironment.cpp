@@ -1,6 +1,7 @@
 #include "loaddata/SuiteEnvironment.h"
 
 #include "loaddata/FileIo.h"
+#include "loaddata/KeptFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,7 +23,16 @@ namespace
 {
 
 constexpr std::size_t kTextSize = 256; // the suite reads these texts into 256 characters
-constexpr std::size_t kKeptMissing = 1 << 16;
+constexpr std::size_t kKeptStamps = 1 << 16;
+
+// The running StampScope's number; 0 outside one.
+unsigned g_scope = 0;
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
 
 std::string firstLineOf(const std::string& path)
 {
@@ -71,28 +81,71 @@ FileStamp fileStamp(const std::string& path)
     // Looking up a file that does not exist costs a search through its whole folder on some
     // systems (Wine scans for a match without regard to case), and the tree check asks for
     // the same missing transfer files again and again. A file found missing stays missing
-    // while its folder is unchanged, since creating it would change the folder.
-    static std::unordered_map<std::string, FileStamp> missing; // folder's stamp when missing
-    const std::string folder = directoryOf(path).empty() ? "." : directoryOf(path);
-    const FileStamp folderNow = systemStamp(folder, true);
-    const auto known = missing.find(path);
-    if (known != missing.end() && sameStamp(known->second, folderNow) && folderNow.exists)
-        return FileStamp();
-    const FileStamp stamp = systemStamp(path, false);
-    if (stamp.exists) {
-        if (known != missing.end())
-            missing.erase(known);
-    } else {
-        if (missing.size() >= kKeptMissing)
-            missing.clear();
-        missing[path] = folderNow;
+    // while its folder is unchanged, since creating it would change the folder. Within a
+    // StampScope each file is stamped once.
+    struct Kept {
+        FileStamp folder; // when the file was found missing
+        FileStamp stamp;
+        unsigned scope; // the StampScope it was stamped in, 0 for none
+    };
+    static std::unordered_map<std::string, Kept> kept;
+    const auto known = kept.find(path);
+    if (known != kept.end()) {
+        if (g_scope != 0 && known->second.scope == g_scope)
+            return known->second.stamp;
+        if (!known->second.stamp.exists) {
+            const FileStamp folderNow = folderStamp(folderOf(path));
+            if (folderNow.exists && sameStamp(known->second.folder, folderNow)) {
+                known->second.scope = g_scope;
+                return known->second.stamp;
+            }
+        }
     }
+    // Kept as missing only with a folder stamp taken before it was found missing, so that a
+    // file created in between is not missed. A file known to exist is looked up alone
+    // (looking up a missing one costs far more than stamping its folder first).
+    const bool existed = known != kept.end() && known->second.stamp.exists;
+    FileStamp folderBefore = existed ? FileStamp() : folderStamp(folderOf(path));
+    FileStamp stamp = systemStamp(path, false);
+    if (!stamp.exists && existed) {
+        folderBefore = folderStamp(folderOf(path));
+        stamp = systemStamp(path, false);
+    }
+    if (kept.size() >= kKeptStamps)
+        kept.clear();
+    kept[path] = Kept{folderBefore, stamp, g_scope};
     return stamp;
+}
+
+FileStamp folderStamp(const std::string& folder)
+{
+    if (g_scope == 0)
+        return systemStamp(folder, true);
+    static std::unordered_map<std::string, std::pair<unsigned, FileStamp>> taken;
+    auto& entry = taken[folder];
+    if (entry.first != g_scope)
+        entry = {g_scope, systemStamp(folder, true)};
+    return entry.second;
+}
+
+StampScope::StampScope() : m_owner(g_scope == 0)
+{
+    static unsigned scopes = 0;
+    if (m_owner)
+        g_scope = ++scopes == 0 ? ++scopes : scopes;
+}
+
+StampScope::~StampScope()
+{
+    if (m_owner)
+        g_scope = 0;
 }
 
 std::string currentProjectDirectory()
 {
-    return directoryOf(firstLineOf(programRoot() + kPathSeparator + kProjectListName));
+    static KeptFile<std::string> projectList;
+    const std::string path = programRoot() + kPathSeparator + kProjectListName;
+    return directoryOf(projectList.get(path, [&path] { return firstLineOf(path); }));
 }
 
 bool writeProjectList(const std::string& root, const std::string& projectDirectory)
@@ -107,15 +160,24 @@ bool writeProjectList(const std::string& root, const std::string& projectDirecto
 
 std::string programRoot()
 {
-    char root[kTextSize] = "";
-    GetPrivateProfileStringA(kIniSection, kIniProgramRoot, kDefaultProgramRoot, root, kTextSize,
-                             kIniFile);
-    return root;
+    // The system looks for an INI file named without a folder in the Windows folder.
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    static KeptFile<std::string> root;
+    return root.get(std::string(windows) + kPathSeparator + kIniFile, [] {
+        char text[kTextSize] = "";
+        GetPrivateProfileStringA(kIniSection, kIniProgramRoot, kDefaultProgramRoot, text, kTextSize,
+                                 kIniFile);
+        return std::string(text);
+    });
 }
 
 bool setProgramRoot(const std::string& root)
 {
-    return WritePrivateProfileStringA(kIniSection, kIniProgramRoot, root.c_str(), kIniFile) != 0;
+    const bool written =
+        WritePrivateProfileStringA(kIniSection, kIniProgramRoot, root.c_str(), kIniFile) != 0;
+    noteSave();
+    return written;
 }
 
 std::string femProjectDirectory()

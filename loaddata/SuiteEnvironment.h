@@ -57,7 +57,25 @@ struct FileStamp {
     uint64_t size = 0;
 };
 FileStamp fileStamp(const std::string& path);
+// The stamp of a folder (its time of last writing changes when a file in it is created,
+// deleted or replaced, as every save of the library does); missing for a file.
+FileStamp folderStamp(const std::string& folder);
 // Whether a file is unchanged between two stamps, so that what was read from it still holds.
 bool sameStamp(const FileStamp& a, const FileStamp& b);
+
+// While an object of this class exists, fileStamp and folderStamp stamp each file and
+// folder once and answer from that stamp after: a check that meets the same files again
+// and again asks the system once for each. Objects nest.
+class StampScope
+{
+  public:
+    StampScope();
+    ~StampScope();
+    StampScope(const StampScope&) = delete;
+    StampScope& operator=(const StampScope&) = delete;
+
+  private:
+    bool m_owner;
+};
 
 } // namespace loaddata

@@ -24,7 +24,8 @@ template <class Fact> struct Kept {
     Fact fact;
 };
 
-// The fact read from a file, read again only when the file has changed.
+// The fact read from a file, read again only when the file has changed; read(exists) is
+// told whether the file exists.
 template <class Fact, class Read>
 const Fact& remembered(std::unordered_map<std::string, Kept<Fact>>& kept, const std::string& path,
                        Read read)
@@ -36,7 +37,7 @@ const Fact& remembered(std::unordered_map<std::string, Kept<Fact>>& kept, const 
     if (kept.size() >= kKeptFiles)
         kept.clear();
     Kept<Fact>& entry = kept[path];
-    entry = Kept<Fact>{stamp, read()};
+    entry = Kept<Fact>{stamp, read(stamp.exists)};
     return entry.fact;
 }
 
@@ -45,19 +46,20 @@ const Fact& remembered(std::unordered_map<std::string, Kept<Fact>>& kept, const 
 bool isReadableLoadFile(const std::string& loadFile)
 {
     static std::unordered_map<std::string, Kept<bool>> kept;
-    return remembered(kept, loadFile, [&loadFile] {
+    return remembered(kept, loadFile, [&loadFile](bool exists) {
         PositionLoadData data;
-        return readPositionFile(loadFile, data) == FormatError::None;
+        return exists && readPositionFile(loadFile, data) == FormatError::None;
     });
 }
 
 FormatError readTransferSources(const std::string& transferFile, std::vector<std::string>& sources)
 {
     static std::unordered_map<std::string, Kept<Sources>> kept;
-    const Sources& read = remembered(kept, transferFile, [&transferFile] {
+    const Sources& read = remembered(kept, transferFile, [&transferFile](bool exists) {
+        // Looking for a file that is not there again costs as much as stamping it did.
         TransferData data;
         Sources found;
-        found.error = readTransferFile(transferFile, data);
+        found.error = exists ? readTransferFile(transferFile, data) : FormatError::Missing;
         for (const TransferHeader& header : data.headers)
             found.paths.push_back(header.sourcePath);
         return found;

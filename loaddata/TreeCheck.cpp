@@ -1,5 +1,6 @@
 #include "loaddata/TreeCheck.h"
 
+#include "loaddata/CheckedTrees.h"
 #include "loaddata/PositionFileName.h"
 #include "loaddata/ProjectLookup.h"
 #include "loaddata/SuiteEnvironment.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace loaddata
@@ -31,6 +33,13 @@ std::string pathKey(const std::string& path)
     std::transform(key.begin(), key.end(), key.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return key;
+}
+
+// The folder a file lies in, as folderStamp takes it.
+std::string folderOf(const std::string& path)
+{
+    const std::string folder = directoryOf(path);
+    return folder.empty() ? "." : folder;
 }
 
 bool isNewer(const std::string& file, const std::string& than)
@@ -65,6 +74,7 @@ class TreeWalk
   public:
     TreeFinding run(Frame top)
     {
+        noteFolder(top.file16);
         if (!enter(top))
             return m_failure;
         const bool receivesNothing = m_path.back().sources.empty();
@@ -81,6 +91,7 @@ class TreeWalk
         }
         if (m_outdated.code != TreeOk)
             return m_outdated;
+        rememberInOrder(pathKey(top.file16), m_folders);
         return TreeFinding{receivesNothing ? TreeNoTransfers : TreeOk, top.file16, ""};
     }
 
@@ -89,6 +100,14 @@ class TreeWalk
     {
         m_failure = TreeFinding{code, file, otherFile};
         return false;
+    }
+
+    // The folder of a file about to be read; its stamp is taken now, before the file.
+    void noteFolder(const std::string& path)
+    {
+        const std::string folder = folderOf(path);
+        folderStamp(folder);
+        m_folders.insert(folder);
     }
 
     void noteOutdated(const std::string& file, const std::string& newerFile)
@@ -112,14 +131,22 @@ class TreeWalk
     // The next source of the frame: a failure ends the walk.
     bool follow(const Frame& frame, const std::string& path)
     {
+        noteFolder(path);
         Frame source;
         if (!sourceExists(path, source))
             return fail(TreeSourceMissing, frame.file16, path);
         if (isNewer(source.file17, frame.file17))
             noteOutdated(frame.file16, source.file17);
-        const auto seen = m_onPath.find(pathKey(source.file16));
-        if (seen == m_onPath.end())
+        const std::string key = pathKey(source.file16);
+        const auto seen = m_onPath.find(key);
+        if (seen == m_onPath.end()) {
+            // A source an earlier check found in order needs no walk of its own sources.
+            if (checkedInOrder(key, m_folders)) {
+                m_onPath[key] = false;
+                return true;
+            }
             return enter(std::move(source));
+        }
         if (seen->second)
             return fail(TreeCycle, source.file16, frame.file16);
         return true; // checked already through another path
@@ -127,6 +154,7 @@ class TreeWalk
 
     std::vector<Frame> m_path;
     std::map<std::string, bool> m_onPath; // true while on the path, false once checked
+    std::set<std::string> m_folders;      // of every file read
     TreeFinding m_failure;
     TreeFinding m_outdated;
 };
@@ -135,6 +163,10 @@ class TreeWalk
 
 TreeFinding checkTree(const std::string& file)
 {
+    // The walk meets the same positions through many paths: each file and folder is
+    // stamped once, the position's folder before any of its files.
+    const StampScope scope;
+    folderStamp(folderOf(file));
     Frame top;
     ProjectKind kind;
     if (!transferFileOf(file, top.file16) || !loadFileOf(file, top.file17) ||

@@ -146,8 +146,9 @@ LRESULT CMyPropertyPage2::OnMessageLoadingNotCorrect(WPARAM, LPARAM)
 HTREEITEM PageInternals::AddTreeItem(CMyPropertyPage2& page, LPCSTR lpszText, HTREEITEM hParent,
                                      const CString& strFile, const CString& strMessage)
 {
-    const HTREEITEM hItem = page.m_tree.InsertItem(lpszText, hParent, TVI_LAST);
-    page.m_tree.SetItemData(hItem, static_cast<DWORD_PTR>(page.m_nItemCount));
+    const HTREEITEM hItem =
+        page.m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, lpszText, 0, 0, 0, 0,
+                               static_cast<LPARAM>(page.m_nItemCount), hParent, TVI_LAST);
     ++page.m_nItemCount;
     page.m_itemFiles.Add(strFile);
     page.m_itemMessages.Add(strMessage);

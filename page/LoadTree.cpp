@@ -5,7 +5,6 @@
 
 #include "framework/CWaitCursor.h"
 #include "page/LoadPageString.h"
-#include "page/LoadText.h"
 #include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
@@ -17,35 +16,17 @@ namespace
 // A child item, remembered until all its siblings are in the tree.
 struct TreeChild {
     HTREEITEM hItem;
-    CString strFile;
-    bool bCycle; // the position already stands above it in this branch
+    const TreeSource* pSource;
 };
 
-// A position is named by its load file or its transfer file; both lead to the same base
-// name, and Windows paths compare without regard to case.
-bool SamePosition(const CString& a, const CString& b)
+// Whether the key names a position on the branch: the item's own or one above it.
+bool OnBranch(const std::vector<const CString*>& branch, const CString& strKey)
 {
-    const int dotA = a.ReverseFind('.');
-    const int dotB = b.ReverseFind('.');
-    return dotA > 0 && dotA == dotB && a.Left(dotA).CompareNoCase(b.Left(dotB)) == 0;
-}
-
-// The tree item's text: the source's name and its transfer number, cut to the name
-// buffer's 259 characters.
-CString ChildText(const char* name, int transferNumber)
-{
-    return (CString(name) + " - " + TransferLabel(transferNumber)).Left(259);
-}
-
-// Whether the position of strFile is the item's own or that of an item above it.
-bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hItem,
-              const CString& strFile)
-{
-    for (; hItem != nullptr; hItem = tree.GetNextItem(hItem, TVGN_PARENT)) {
-        const INT_PTR nItem = static_cast<INT_PTR>(tree.GetItemData(hItem));
-        if (nItem < itemFiles.GetSize() && SamePosition(itemFiles[nItem], strFile))
+    if (strKey.IsEmpty())
+        return false;
+    for (const CString* pKey : branch)
+        if (*pKey == strKey)
             return true;
-    }
     return false;
 }
 
@@ -53,21 +34,44 @@ bool OnBranch(const CTreeCtrl& tree, const CStringArray& itemFiles, HTREEITEM hI
 
 void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
 {
-    // All headers are read and the reader released before any child's file is opened.
+    const TreeSourceCache sources; // within an activation, the activation's
+    // The positions of the item and of the items above it, found once; the recursion
+    // below keeps them as it descends.
+    CStringArray keys;
+    for (HTREEITEM hItem = hParent; hItem != nullptr;
+         hItem = m_tree.GetNextItem(hItem, TVGN_PARENT)) {
+        const INT_PTR nItem = static_cast<INT_PTR>(m_tree.GetItemData(hItem));
+        if (nItem < m_itemFiles.GetSize())
+            keys.Add(PositionKey(m_itemFiles[nItem]));
+    }
+    std::vector<const CString*> branch;
+    for (INT_PTR i = 0; i < keys.GetSize(); ++i)
+        branch.push_back(&keys[i]);
+    PageInternals::MakeLoadTreeOnBranch(*this, ReadTreeSources(strFile), hParent, branch);
+}
+
+void PageInternals::MakeLoadTreeOnBranch(CMyPropertyPage2& page,
+                                         const std::vector<TreeSource>& sources, HTREEITEM hParent,
+                                         std::vector<const CString*>& branch)
+{
+    // All headers were read and the reader released before any child's file is opened.
     std::vector<TreeChild> children;
-    for (const TreeSource& source : ReadTreeSources(strFile)) {
+    for (const TreeSource& source : sources) {
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
-        const bool bCycle = OnBranch(m_tree, m_itemFiles, hParent, source.strFile);
-        CString strText = ChildText(source.strName, source.nTransfer);
-        if (bCycle)
-            strText += LoadPageString(IDS_PAGE_CYCLE);
-        children.push_back({PageInternals::AddTreeItem(*this, strText, hParent, source.strFile, ""),
-                            source.strFile, bCycle});
+        if (OnBranch(branch, source.strKey)) {
+            AddTreeItem(page, source.strText + LoadPageString(IDS_PAGE_CYCLE), hParent,
+                        source.strFile, CString());
+            continue;
+        }
+        children.push_back(
+            {AddTreeItem(page, source.strText, hParent, source.strFile, CString()), &source});
     }
-    for (const TreeChild& child : children)
-        if (!child.bCycle)
-            MakeLoadTree(child.strFile, child.hItem);
+    for (const TreeChild& child : children) {
+        branch.push_back(&child.pSource->strKey);
+        MakeLoadTreeOnBranch(page, SourcesOf(*child.pSource), child.hItem, branch);
+        branch.pop_back();
+    }
 }
 
 void CMyPropertyPage2::OnSelchangedTree2(NMHDR* pNMHDR, LRESULT* pResult)

@@ -93,6 +93,7 @@ BOOL CMyPropertyPage2::OnSetActive()
     // file is read once in this activation.
     const TreeSourceCache sources;
 
+    m_tree.SendMessage(WM_SETREDRAW, FALSE);
     m_tree.DeleteAllItems();
     m_itemFiles.RemoveAll();
     m_itemMessages.RemoveAll();
@@ -122,5 +123,7 @@ BOOL CMyPropertyPage2::OnSetActive()
         if (nLoaded < nPositions)
             PostMessage(WM_LOADING_NOT_CORRECT, 0, 0);
     }
+    m_tree.SendMessage(WM_SETREDRAW, TRUE);
+    m_tree.Invalidate();
     return CPropertyPage::OnSetActive();
 }

@@ -5,9 +5,17 @@
 #include "framework/CString.h"
 #include "framework/CWnd.h"
 
+#include <vector>
+
 class CMyPropertyPage2;
+struct TreeSource; // page/TreeSources.h
 
 struct PageInternals {
+    // MakeLoadTree below an item with the sources of its position, whose branch (the keys
+    // of the positions of the item and of the items above it, PositionKey) is known; the
+    // branch is as given on return.
+    static void MakeLoadTreeOnBranch(CMyPropertyPage2& page, const std::vector<TreeSource>& sources,
+                                     HTREEITEM hParent, std::vector<const CString*>& branch);
     // Inserts a tree item as the last child of hParent with the next item number as its
     // data, and the item's entries in m_itemFiles and m_itemMessages.
     static HTREEITEM AddTreeItem(CMyPropertyPage2& page, LPCSTR lpszText, HTREEITEM hParent,

@@ -3,6 +3,7 @@
 #include "model/LoadDataInterface.h"
 
 #include "loaddata/CallResult.h"
+#include "loaddata/KeptFile.h"
 #include "loaddata/PlanFile.h"
 #include "loaddata/ProgramNameFile.h"
 #include "loaddata/ProjectLookup.h"
@@ -90,9 +91,14 @@ int Get_Program_Name(const char* programCode, char* name, char* out3, char* out4
         strnlen(programCode, kCodeSize + 1) > kCodeSize)
         return 0;
     const int index = programNumberOf(programCode) - kFirstProgramNumber;
-    ProgramNameFile file;
+    static KeptFile<std::pair<FormatError, ProgramNameFile>> kept;
     const std::string path = programRoot() + kPathSeparator + kProgramNameFileName;
-    if (index < 0 || readProgramNameFile(path, file) != FormatError::None ||
+    const auto& [error, file] = kept.get(path, [&path] {
+        std::pair<FormatError, ProgramNameFile> read;
+        read.first = readProgramNameFile(path, read.second);
+        return read;
+    });
+    if (index < 0 || error != FormatError::None ||
         static_cast<std::size_t>(index) >= file.programs.size())
         return 0;
     const ProgramRecord& program = file.programs[index];

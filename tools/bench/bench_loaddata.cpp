@@ -1,9 +1,11 @@
 // Benchmark of the load data library: for a generated large project, the time to read and
 // to write all position load files (.017) and transfer files (.016) through the library's
-// calls, beside the time to read and to copy the same bytes raw, in one run.
+// calls, beside the time to read and to copy the same bytes raw, in one run; and the tree
+// check of every position beside reading every file once.
 //   bench_loaddata FOLDER [--positions N]
 #include "model/LoadDataInterface.h"
 #include "tools/bench/BenchClock.h"
+#include "tools/bench/TransferCopy.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <cstdio>
@@ -34,87 +36,6 @@ std::vector<std::string> filesIn(const std::string& folder, const char* pattern)
 std::string copyPath(const std::string& file, const std::string& copies)
 {
     return copies + file.substr(file.find_last_of('\\') + 1);
-}
-
-// A transfer file read through the bind calls and kept, so that it can be written after
-// the reader is released.
-struct TransferCopy {
-    struct Header {
-        char path[264];
-        int number, count;
-        std::vector<int> rows;
-    };
-    std::vector<Header> headers;
-    std::vector<BindRecord> records;
-    std::vector<std::string> pathNames;
-    std::vector<std::vector<NodeCoord>> nodes, refNodes;
-    std::vector<std::vector<TrapezoidPiece>> pieces;
-};
-
-bool readTransfers(const std::string& file, TransferCopy* keep)
-{
-    int n = 0, h = 0;
-    if ((InitBindData(file.c_str(), 1, &n, &h) & 0xFFFF) != 0)
-        return false;
-    for (int i = 0; i < h; ++i) {
-        TransferCopy::Header header{};
-        InitBindHeader(header.path, 1, &header.number, &header.count);
-        header.rows.resize(2 * static_cast<std::size_t>(header.count));
-        for (int r = 0; r < header.count; ++r)
-            InitZuordTabelle(1, &header.rows[2 * r], &header.rows[2 * r + 1]);
-        if (keep)
-            keep->headers.push_back(header);
-    }
-    bool ok = (LoadBindSerializeData(1) & 0xFFFF) == 0;
-    BindRecord* records = nullptr;
-    if (ok && GetTotalCopyOfBinds(&records) > 0 && keep) {
-        for (int i = 0; i < n; ++i) {
-            const BindRecord& r = records[i];
-            char name[264] = "";
-            GetIPathName(i, name);
-            keep->records.push_back(r);
-            keep->pathNames.push_back(name);
-            keep->nodes.emplace_back(r.nodes, r.nodes + r.nodeCount);
-            keep->refNodes.emplace_back(r.refNodes, r.refNodes + r.refNodeCount);
-            keep->pieces.emplace_back(r.trapezoids, r.trapezoids + r.trapezoidCount);
-        }
-    }
-    if (records)
-        FreeTotalCopyOfBinds(n, &records);
-    LoadBindFree();
-    return ok;
-}
-
-bool writeTransfers(const std::string& file, TransferCopy& copy)
-{
-    int n = static_cast<int>(copy.records.size());
-    int h = static_cast<int>(copy.headers.size());
-    if ((InitBindData(file.c_str(), 0, &n, &h) & 0xFFFF) != 0)
-        return false;
-    for (TransferCopy::Header& header : copy.headers) {
-        InitBindHeader(header.path, 0, &header.number, &header.count);
-        for (int r = 0; r < header.count; ++r)
-            InitZuordTabelle(0, &header.rows[2 * r], &header.rows[2 * r + 1]);
-    }
-    for (int i = 0; i < n; ++i) {
-        BindRecord& r = copy.records[i];
-        r.nodes = copy.nodes[i].data();
-        r.refNodes = copy.refNodes[i].data();
-        r.trapezoids = copy.pieces[i].empty() ? nullptr : copy.pieces[i].data();
-        SetIPathName(i, copy.pathNames[i].c_str());
-        SetIBindStructData(i, &r);
-        for (NodeCoord& q : copy.nodes[i])
-            BindNodeCoords(0, i, static_cast<int>(&q - copy.nodes[i].data()), &q.x, &q.y, &q.z);
-        for (NodeCoord& q : copy.refNodes[i])
-            BindRefNodeCoords(0, i, static_cast<int>(&q - copy.refNodes[i].data()), &q.x, &q.y,
-                              &q.z);
-        for (TrapezoidPiece& p : copy.pieces[i])
-            BindTrapezoidLoad(0, i, static_cast<int>(&p - copy.pieces[i].data()), &p.kind, &p.q1,
-                              &p.q2, &p.x1, &p.x2);
-    }
-    const bool ok = (LoadBindSerializeData(0) & 0xFFFF) == 0;
-    LoadBindFree();
-    return ok;
 }
 
 bool readLoadData(const std::string& file, const std::string* writeTo)
@@ -228,15 +149,18 @@ int main(int argc, char** argv)
         measure(loadFiles, false, copies, load);
         measure(transferFiles, true, copies, transfer);
     }
-    const auto row = [](const char* what, std::size_t files, const Timings& t) {
-        std::printf("%s: %zu files, %.1f MB, %d failures\n", what, files, t.bytes / 1048576.0,
-                    t.failures);
-        std::printf("  read   library %8.3f s   raw %8.3f s   raw/library %.2f\n", t.libraryRead,
-                    t.rawRead, t.rawRead / t.libraryRead);
-        std::printf("  write  library %8.3f s   raw copy %8.3f s (raw/library %.2f)   "
-                    "raw durable copy %8.3f s (raw/library %.2f)\n",
-                    t.libraryWrite, t.rawCopy, t.rawCopy / t.libraryWrite, t.rawDurableCopy,
-                    t.rawDurableCopy / t.libraryWrite);
+    // Each figure beside its floor: the library against the same bytes read or copied raw
+    // (copies saved durably, as the library saves), the tree check of every position
+    // against reading every file it involves once through the library.
+    const auto ratio = [](const char* figure, double value, double floor) {
+        std::printf("  %-36s %8.3f s   floor %8.3f s   ratio %.2f\n", figure, value, floor,
+                    value / floor);
+    };
+    const auto rows = [&ratio](const char* what, std::size_t files, const Timings& t) {
+        std::printf("%s: %zu files, %.1f MB, %d failures (plain raw copy %.3f s)\n", what, files,
+                    t.bytes / 1048576.0, t.failures, t.rawCopy);
+        ratio("read through the library", t.libraryRead, t.rawRead);
+        ratio("copy through the library", t.libraryWrite, t.rawDurableCopy);
     };
     start = Now();
     int inOrder = 0;
@@ -245,9 +169,10 @@ int main(int argc, char** argv)
         const int code = static_cast<short>(CheckTree(file.c_str(), outFile, out2));
         inOrder += code == 0 || code == -11;
     }
-    std::printf("CheckTree of all %zu positions: %.3f s, %d in order\n", loadFiles.size(),
-                Now() - start, inOrder);
-    row("position load files (.017)", loadFiles.size(), load);
-    row("transfer files (.016)", transferFiles.size(), transfer);
+    const double checks = Now() - start;
+    rows("position load files (.017)", loadFiles.size(), load);
+    rows("transfer files (.016)", transferFiles.size(), transfer);
+    std::printf("%zu positions, %d in order\n", loadFiles.size(), inOrder);
+    ratio("tree check of all positions", checks, load.libraryRead + transfer.libraryRead);
     return load.failures + transfer.failures == 0 ? 0 : 1;
 }

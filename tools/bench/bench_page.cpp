@@ -1,15 +1,24 @@
-// Benchmark of the transferred-load page: for a generated project of 2000 positions with
-// about 10000 transfers in chains four positions deep, the time the page's activation
-// needs with all positions in the tree, beside the time the load data library alone needs
-// to read every position's transfer file once.
-//   bench_page FOLDER
+// Benchmark of the transferred-load page: for a generated project of N positions (default
+// 2000) with about five transfer headers per position in chains four positions deep, the
+// time the page's activation needs with all positions in the tree, beside its floor: the
+// load data library reading every position's transfer file and load data once, plus a
+// bare tree control filled with as many items. Also the tree check of all positions
+// against reading the files once, and the page's peak working set against the bare tree
+// control's.
+//   bench_page FOLDER [--positions N]
+//   bench_page FOLDER --scale PLOT.svg   (250 to 4000 positions: a table and a plot)
 // The generated project becomes the suite's current one, as "kvdata generate --register"
 // makes it. The page runs hosted in a property sheet, with its progress message, and is
-// activated twice; the first activation meets files the system has not read yet.
+// activated twice; the first activation meets files the library has not read yet. Page,
+// bare tree control and the library's reading each run in a process of their own, so that
+// each peak working set is its own, three times; the smallest figure of each counts.
 #include "framework/CPropertySheet.h"
 #include "model/LoadDataInterface.h"
 #include "page/CMyPropertyPage2.h"
+#include "tools/bench/BenchChild.h"
 #include "tools/bench/BenchClock.h"
+#include "tools/bench/PeakMemory.h"
+#include "tools/bench/ScalingPlot.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <windows.h>
@@ -18,6 +27,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +37,7 @@ namespace
 {
 
 const int kActivations = 2;
+const int kRounds = 3;              // each part's runs; the smallest figure counts
 const UINT kActivated = WM_APP + 1; // posted by the page to the sheet after an activation
 
 // The page as a host has it, its activations timed.
@@ -68,6 +81,21 @@ class BenchSheet : public CPropertySheet
     TimedPage& m_page;
 };
 
+kvdata::Building BenchBuilding(int positions)
+{
+    kvdata::BuildingSize size;
+    size.positions = positions;
+    size.femPositions = 0;
+    size.storeys = 3;
+    size.transfersDown = 6;
+    return kvdata::makeBuilding(size);
+}
+
+std::string TransferFileOf(const std::string& loadFile)
+{
+    return loadFile.substr(0, loadFile.size() - 3) + "016";
+}
+
 // What the library alone does to read a transfer file's headers, as the tree needs them.
 int LibraryReadHeaders(const std::string& transferFile)
 {
@@ -87,10 +115,38 @@ int LibraryReadHeaders(const std::string& transferFile)
     return headers;
 }
 
-// The tree control alone: as many items inserted as the page's tree holds, in blocks of
-// the same number below the host positions.
-double TreeControlAlone(int items, int positions)
+// The part run in a process of its own: the page in a sheet, activated twice.
+int PagePart(const std::string& folder, int positions, const std::string& resultFile)
 {
+    const kvdata::Building building = BenchBuilding(positions);
+    const kvdata::ProjectFolders folders = kvdata::foldersOf(folder);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    TimedPage page;
+    CMyPropertyPage2 other;
+    page.SetPrjName(building.projectName.c_str());
+    for (const kvdata::Position& position : building.positions)
+        page.AddPosition(position.name.c_str(), kvdata::loadFilePath(folders, position).c_str());
+    BenchSheet sheet(page);
+    sheet.AddPage(&page);
+    sheet.AddPage(&other);
+    sheet.DoModal();
+    if (static_cast<int>(page.m_times.size()) != kActivations)
+        return 1;
+    return WriteBenchResults(resultFile, {{"activation1", page.m_times[0]},
+                                          {"activation2", page.m_times[1]},
+                                          {"items", page.ItemCount()},
+                                          {"peak", PeakWorkingSetMB()}})
+               ? 0
+               : 1;
+}
+
+// The part run in a process of its own: a bare tree control given as many items as the
+// page's tree holds, in blocks of the same number below the host positions.
+int TreePart(int items, int positions, const std::string& resultFile)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
     const HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "",
                                       WS_POPUP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 0,
                                       0, 300, 300, nullptr, nullptr, nullptr, nullptr);
@@ -114,72 +170,142 @@ double TreeControlAlone(int items, int positions)
     }
     TreeView_Expand(tree, root, TVE_EXPAND);
     const double elapsed = Now() - start;
+    const double peak = PeakWorkingSetMB();
     DestroyWindow(tree);
-    return elapsed;
+    return WriteBenchResults(resultFile, {{"tree", elapsed}, {"peak", peak}}) ? 0 : 1;
+}
+
+// The part run in a process of its own: every position's transfer file and load data
+// read once through the library, then the tree check of every position one after
+// another, as the activation makes it, in a process that has not checked them before.
+int FilesPart(const std::string& folder, int positions, const std::string& resultFile)
+{
+    const kvdata::Building building = BenchBuilding(positions);
+    const kvdata::ProjectFolders folders = kvdata::foldersOf(folder);
+    int headers = 0;
+    const double start = Now();
+    for (const kvdata::Position& position : building.positions) {
+        const std::string loadFile = kvdata::loadFilePath(folders, position);
+        headers += LibraryReadHeaders(TransferFileOf(loadFile));
+        LoadDataRecord record{};
+        LoadSerializeData(1, loadFile.c_str(), &record);
+        LoadFreeData(&record);
+    }
+    const double files = Now() - start;
+    const double checkStart = Now();
+    for (const kvdata::Position& position : building.positions) {
+        char checkedFile[MAX_PATH], secondFile[MAX_PATH];
+        CheckTree(kvdata::loadFilePath(folders, position).c_str(), checkedFile, secondFile);
+    }
+    const double checks = Now() - checkStart;
+    return WriteBenchResults(resultFile,
+                             {{"files", files}, {"checks", checks}, {"headers", headers}})
+               ? 0
+               : 1;
+}
+
+// The smallest of each figure over the rounds: on a machine shared with other work, the
+// least disturbed run of each part.
+void KeepSmallest(std::map<std::string, double>& kept, const std::map<std::string, double>& round)
+{
+    for (const auto& [name, value] : round)
+        if (kept.count(name) == 0 || value < kept[name])
+            kept[name] = value;
+}
+
+void PrintRatio(const char* figure, double value, double floor, const char* unit)
+{
+    std::printf("  %-30s %9.3f %s   floor %9.3f %s   ratio %.2f\n", figure, value, unit, floor,
+                unit, value / floor);
+}
+
+// Generates the project of the given size and measures it; false when a part failed.
+bool MeasureSize(const std::string& folder, int positions, ScalingRow& row)
+{
+    const kvdata::Building building = BenchBuilding(positions);
+    const kvdata::ProjectFolders folders = kvdata::foldersOf(folder);
+    std::string error;
+    if (!kvdata::writeProject(building, folders, error) || !kvdata::registerProject(folders)) {
+        std::fprintf(stderr, "bench_page: %s\n", error.c_str());
+        return false;
+    }
+    const std::string results = folder + "\\bench_page_part.txt";
+    const std::string size = "\"" + folder + "\" --positions " + std::to_string(positions);
+    std::map<std::string, double> page, tree, files;
+    for (int round = 0; round < kRounds; ++round) {
+        KeepSmallest(page, RunBenchChild(size + " --part page", results));
+        if (page.count("items") == 0)
+            return false;
+        KeepSmallest(tree, RunBenchChild(size + " --part tree " +
+                                             std::to_string(static_cast<int>(page["items"])),
+                                         results));
+        KeepSmallest(files, RunBenchChild(size + " --part files", results));
+        if (tree.count("tree") == 0 || files.count("files") == 0)
+            return false;
+    }
+    const int items = static_cast<int>(page["items"]);
+    const int headers = static_cast<int>(files["headers"]);
+    const double floor = files["files"] + tree["tree"];
+    std::printf("%d positions, %d transfer headers, %d tree items (smallest of %d rounds)\n",
+                positions, headers, items, kRounds);
+    std::printf("  %-30s %9.3f s\n", "every file read once", files["files"]);
+    std::printf("  %-30s %9.3f s\n", "bare tree control", tree["tree"]);
+    PrintRatio("tree check of all positions", files["checks"], files["files"], "s ");
+    PrintRatio("page activation 1", page["activation1"], floor, "s ");
+    PrintRatio("page activation 2", page["activation2"], floor, "s ");
+    PrintRatio("page peak working set", page["peak"], tree["peak"], "MB");
+    std::fflush(stdout);
+    row = {positions, headers, items, page["activation2"], floor};
+    return true;
+}
+
+int Usage()
+{
+    std::fputs("usage: bench_page FOLDER [--positions N]\n"
+               "       bench_page FOLDER --scale PLOT.svg\n",
+               stderr);
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: bench_page FOLDER\n", stderr);
-        return 2;
+    if (argc < 2)
+        return Usage();
+    const std::string folder = argv[1];
+    const std::string results = folder + "\\bench_page_part.txt";
+    // The parts: FOLDER --positions N --part page|files, FOLDER --positions N --part tree ITEMS
+    if (argc >= 6 && std::strcmp(argv[2], "--positions") == 0 &&
+        std::strcmp(argv[4], "--part") == 0) {
+        const int positions = std::atoi(argv[3]);
+        if (argc == 6 && std::strcmp(argv[5], "page") == 0)
+            return PagePart(folder, positions, results);
+        if (argc == 6 && std::strcmp(argv[5], "files") == 0)
+            return FilesPart(folder, positions, results);
+        if (argc == 7 && std::strcmp(argv[5], "tree") == 0)
+            return TreePart(std::atoi(argv[6]), positions, results);
+        return Usage();
     }
-    kvdata::BuildingSize size;
-    size.positions = 2000;
-    size.femPositions = 0;
-    size.storeys = 3;
-    size.transfersDown = 6;
-    const kvdata::Building building = kvdata::makeBuilding(size);
-    const kvdata::ProjectFolders folders = kvdata::foldersOf(argv[1]);
-    std::string error;
-    if (!kvdata::writeProject(building, folders, error) || !kvdata::registerProject(folders)) {
-        std::fprintf(stderr, "bench_page: %s\n", error.c_str());
-        return 1;
+    if (argc == 4 && std::strcmp(argv[2], "--scale") == 0) {
+        std::vector<ScalingRow> rows;
+        CreateDirectoryA(folder.c_str(), nullptr); // each size in a folder of its own
+        for (int positions : {250, 500, 1000, 2000, 4000}) {
+            ScalingRow row{};
+            if (!MeasureSize(folder + "\\n" + std::to_string(positions), positions, row))
+                return 1;
+            rows.push_back(row);
+        }
+        std::fputs(ScalingTable(rows).c_str(), stdout);
+        return WriteScalingPlot(rows, argv[3]) ? 0 : 1;
     }
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    TimedPage page;
-    CMyPropertyPage2 other;
-    page.SetPrjName(building.projectName.c_str());
-    std::vector<std::string> transferFiles;
-    for (const kvdata::Position& position : building.positions) {
-        const std::string file = kvdata::loadFilePath(folders, position);
-        page.AddPosition(position.name.c_str(), file.c_str());
-        transferFiles.push_back(file.substr(0, file.size() - 3) + "016");
-    }
-    BenchSheet sheet(page);
-    sheet.AddPage(&page);
-    sheet.AddPage(&other);
-    sheet.DoModal();
-
-    // After the page, so that the system has read the files before, as for the second
-    // activation.
-    int headers = 0;
-    const double start = Now();
-    for (const std::string& file : transferFiles)
-        headers += LibraryReadHeaders(file);
-    const double library = Now() - start;
-    // The tree check the activation makes for every position, for comparison.
-    const double checkStart = Now();
-    for (const std::string& file : transferFiles) {
-        char checkedFile[MAX_PATH], secondFile[MAX_PATH];
-        CheckTree(file.c_str(), checkedFile, secondFile);
-    }
-    const double checks = Now() - checkStart;
-    const double treeControl =
-        TreeControlAlone(page.ItemCount(), static_cast<int>(building.positions.size()));
-
-    std::printf("%zu positions, %d transfer headers, %d tree items\n", building.positions.size(),
-                headers, page.ItemCount());
-    std::printf("  library alone, every transfer file's headers once  %8.3f s\n", library);
-    std::printf("  library alone, the tree check of every position     %8.3f s\n", checks);
-    std::printf("  tree control alone, inserting as many items         %8.3f s\n", treeControl);
-    for (std::size_t a = 0; a < page.m_times.size(); ++a)
-        std::printf("  page activation %zu                                 %8.3f s   "
-                    "page/library %.1f\n",
-                    a + 1, page.m_times[a], page.m_times[a] / library);
-    return static_cast<int>(page.m_times.size()) == kActivations ? 0 : 1;
+    int positions = 2000;
+    if (argc == 4 && std::strcmp(argv[2], "--positions") == 0)
+        positions = std::atoi(argv[3]);
+    else if (argc != 2)
+        return Usage();
+    if (positions < 1)
+        return Usage();
+    ScalingRow row{};
+    return MeasureSize(folder, positions, row) ? 0 : 1;
 }

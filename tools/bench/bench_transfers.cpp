@@ -1,7 +1,7 @@
 // Benchmark of the editor's transfers: for a generated position fed by 200 transfers from
 // 200 different source positions, the time the editor needs to read them back (transfer
 // file and every source position) and to write them, beside the time the load data
-// library alone needs to read the same files.
+// library alone needs to read (and to write) the same files.
 //   bench_transfers FOLDER
 // The generated project becomes the suite's current one, as "kvdata generate --register"
 // makes it.
@@ -9,6 +9,7 @@
 #include "framework/ModuleState.h"
 #include "model/LoadDataInterface.h"
 #include "tools/bench/BenchClock.h"
+#include "tools/bench/TransferCopy.h"
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <windows.h>
@@ -154,30 +155,35 @@ int main(int argc, char** argv)
 
     int readResult = -1, writeResult = -1;
     INT_PTR transfers = 0;
-    const double library =
-        Median([&] { LibraryRead(loadFile.substr(0, loadFile.size() - 3) + "016", sources); });
+    const std::string transferFile = loadFile.substr(0, loadFile.size() - 3) + "016";
+    const double library = Median([&] { LibraryRead(transferFile, sources); });
     const double names = Median([&] { LibraryNameCalls(building, sourceCount); });
     const double read = Median([&] {
         CKVEditor editor(&request, nullptr);
         readResult = editor.ReadTransfers();
         transfers = editor.GetTransferCount();
     });
+    // The library alone writing the same transfer file through the bind calls.
+    TransferCopy copy;
+    readTransfers(transferFile, &copy);
+    const std::string copyFile = folders.root + "bench_copy.016";
+    const double libraryWrite = Median([&] { writeTransfers(copyFile, copy); });
     CKVEditor editor(&request, nullptr);
     editor.ReadTransfers();
     const double write = Median([&] { writeResult = editor.WriteTransfers(); });
 
+    const auto ratio = [](const char* figure, double value, double floor) {
+        std::printf("  %-40s %8.4f s   floor %8.4f s   ratio %.2f\n", figure, value, floor,
+                    value / floor);
+    };
     std::printf("position with %lld transfers from %d source positions (%s)\n",
                 static_cast<long long>(transfers), sourceCount, loadFile.c_str());
-    std::printf("median of %d rounds\n", kRounds);
-    std::printf("  library alone, read transfer file and sources  %8.4f s\n", library);
-    std::printf("  library alone, the editor's name calls          %8.4f s   (reading and names "
-                "%.4f s)\n",
-                names, library + names);
-    std::printf("  editor, read back (result %d)                   %8.4f s   editor/library %.2f\n",
-                readResult, read, read / library);
-    std::printf("  editor, read back / library reading and names   %.2f\n",
-                read / (library + names));
-    std::printf("  editor, write (result %d)                       %8.4f s   editor/library %.2f\n",
-                writeResult, write, write / library);
+    std::printf("median of %d rounds; floor: the library alone reading (writing) the same "
+                "files\n",
+                kRounds);
+    ratio("library name calls for every source", names, library);
+    ratio("editor read-back", read, library);
+    ratio("editor write", write, libraryWrite);
+    std::printf("  read back (result %d), written (result %d)\n", readResult, writeResult);
     return readResult == 0 && writeResult == 0 ? 0 : 1;
 }

@@ -1,6 +1,9 @@
 // The position and name calls of loaddata.dll on a generated, registered project.
 #include "GeneratedProject.h"
 
+#include "loaddata/FileIo.h"
+#include "loaddata/PlanFile.h"
+#include "loaddata/ProgramNameFile.h"
 #include "model/LoadDataInterface.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+#include <windows.h>
 
 namespace
 {
@@ -145,6 +150,81 @@ TEST(NameCalls, DamagedOrMissingSuiteFilesFailTheCalls)
     EXPECT_EQ(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0) << "no load file";
     std::remove((project.folders().programRoot + "nampr.txt").c_str());
     EXPECT_EQ(Get_Position_File_New_Ex(0, "3.01 Pfette", path), 0) << "no project list";
+}
+
+// Writes the file in place, as another program would, and dates it an hour later than it
+// was, so that the change shows in its stamp whatever the tick of the file system's clock.
+void rewrite(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    FILETIME written{};
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    GetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    ULARGE_INTEGER t{{written.dwLowDateTime, written.dwHighDateTime}};
+    t.QuadPart += 36000000000ull;
+    written = {t.LowPart, t.HighPart};
+    file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+}
+
+// The calls answer from the suite's files as they read them before, and read them again as
+// soon as one of them changes.
+TEST(NameCalls, AnswersFollowTheSuiteFilesAsTheyChange)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    const kvdata::Position& wall = project.position(isWall);
+    const std::string file = project.loadFile(wall);
+    const kvdata::ProjectFolders& folders = project.folders();
+    const char* renamed = "9.99 Umbenannt";
+    char name[260], path[260];
+    for (int call = 0; call < 2; ++call) {
+        ASSERT_GT(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
+        EXPECT_EQ(wall.name, name);
+        EXPECT_GT(Get_Program_Name("01067", name, nullptr, nullptr), 0);
+        EXPECT_GT(Get_Position_File_New_Ex(0, wall.name.c_str(), path), 0);
+    }
+
+    loaddata::PlanFile plan;
+    ASSERT_EQ(loaddata::readPlanFile(folders.project + "plann", plan), loaddata::FormatError::None);
+    plan.records[wall.planIndex].name = renamed;
+    std::vector<unsigned char> bytes;
+    loaddata::encodePlanFile(plan, bytes);
+    rewrite(folders.project + "plann", bytes);
+    ASSERT_GT(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
+    EXPECT_STREQ(renamed, name) << "plan file";
+    EXPECT_GT(Get_Position_File_New_Ex(0, renamed, path), 0);
+    EXPECT_STRCASEEQ(file.c_str(), path);
+
+    loaddata::ProgramNameFile programs;
+    ASSERT_EQ(loaddata::readProgramNameFile(folders.programRoot + "pronamew", programs),
+              loaddata::FormatError::None);
+    programs.programs[67 - 65].name = "W\xe4nde";
+    loaddata::encodeProgramNameFile(programs, bytes);
+    rewrite(folders.programRoot + "pronamew", bytes);
+    ASSERT_GT(Get_Program_Name("01067", name, nullptr, nullptr), 0);
+    EXPECT_STREQ("W\xe4nde", name) << "program name file";
+
+    const std::string otherList = folders.fem + "plann\r\n";
+    rewrite(folders.programRoot + "nampr.txt", {otherList.begin(), otherList.end()});
+    EXPECT_EQ(Get_Position_File_New_Ex(0, renamed, path), 0) << "project list";
+
+    // The INI file names a program root without a program name file.
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    WritePrivateProfileStringA("pfade", "prgRoot", folders.project.c_str(), "tavenix.ini");
+    const std::string ini = std::string(windows) + "\\tavenix.ini";
+    std::vector<unsigned char> iniBytes;
+    ASSERT_EQ(loaddata::readWholeFile(ini, iniBytes), loaddata::FormatError::None);
+    rewrite(ini, iniBytes);
+    EXPECT_EQ(Get_Program_Name("01067", name, nullptr, nullptr), 0) << "INI file";
 }
 
 TEST(NameCalls, ChangeExtensionGivesTheTransferFile)

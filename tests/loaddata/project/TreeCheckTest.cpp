@@ -181,4 +181,27 @@ TEST(TreeCheck, VanishedSourceCycleAndOutdatedData)
     EXPECT_STRCASEEQ(project.loadFile(purlin).c_str(), result.other.c_str());
 }
 
+// One check reuses what earlier checks found of the positions that feed it; a file saved
+// since, as the suite saves (a new file moved over the old one), is read afresh.
+TEST(TreeCheck, FilesSavedBetweenTwoChecksAreReadAfresh)
+{
+    GeneratedProject project;
+    ASSERT_TRUE(project.written());
+    const kvdata::Position& purlin = project.building().positions[4];
+    const kvdata::Position& receiver = receiverOf(project, purlin);
+    const kvdata::Position& below = receiverOf(project, receiver);
+    for (const kvdata::Position& position : project.building().positions)
+        check(project.loadFile(position));
+    ASSERT_EQ(check(project.loadFile(below)).code, 0);
+
+    const std::string load = project.loadFile(purlin);
+    const std::string copy = load + ".tmp";
+    ASSERT_TRUE(CopyFileA(load.c_str(), copy.c_str(), FALSE));
+    flipByte(copy, 40);
+    ASSERT_TRUE(MoveFileExA(copy.c_str(), load.c_str(), MOVEFILE_REPLACE_EXISTING));
+    const Checked result = check(project.loadFile(below));
+    EXPECT_EQ(result.code, -3) << "a source's damaged load data, deep in the tree";
+    EXPECT_STRCASEEQ(project.transferFile(purlin).c_str(), result.file.c_str());
+}
+
 } // namespace

@@ -1,0 +1,15 @@
+// The process's peak working set, in megabytes.
+#pragma once
+
+#include <windows.h>
+
+#include <psapi.h>
+
+inline double PeakWorkingSetMB()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0.0;
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}

@@ -16,7 +16,7 @@ bool readTransfers(const std::string& file, TransferCopy* keep)
     }
     bool ok = (LoadBindSerializeData(1) & 0xFFFF) == 0;
     BindRecord* records = nullptr;
-    if (ok && GetTotalCopyOfBinds(&records) > 0 && keep) {
+    if (ok && (GetTotalCopyOfBinds(&records) & 0xFFFF) == 0 && records && keep) {
         for (int i = 0; i < n; ++i) {
             const BindRecord& r = records[i];
             char name[264] = "";

@@ -1,7 +1,8 @@
 // Benchmark of the editor's transfers: for a generated position fed by 200 transfers from
 // 200 different source positions, the time the editor needs to read them back (transfer
 // file and every source position) and to write them, beside the time the load data
-// library alone needs to read (and to write) the same files.
+// library alone needs to read (and to write) the same files; and the editor dialog's start
+// and OK against the same floors.
 //   bench_transfers FOLDER
 // The generated project becomes the suite's current one, as "kvdata generate --register"
 // makes it.
@@ -13,6 +14,8 @@
 #include "tools/kvdata/ProjectWriter.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +29,12 @@ namespace
 const int kSources = 200;
 const int kRounds = 7;
 
+double MedianOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // The median time of the rounds.
 double Median(const std::function<void()>& work)
 {
@@ -35,8 +44,36 @@ double Median(const std::function<void()>& work)
         work();
         times.push_back(Now() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return MedianOf(times);
+}
+
+// The editor dialog as a user meets it: its start, until it waits for input (a zero timer
+// fires only once the start is done and the dialog has painted), and OK (placement,
+// writing, closing), which the timer presses.
+struct DialogRun {
+    CKVEditor* editor = nullptr;
+    double begin = 0, okBegin = 0;
+    std::vector<double> start, ok;
+} g_run;
+
+void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_run.start.push_back(Now() - g_run.begin);
+    g_run.okBegin = Now();
+    g_run.editor->SendMessage(WM_COMMAND, IDOK);
+}
+
+void TimeEditorDialog(KVEditRequest& request)
+{
+    for (int round = 0; round < kRounds; ++round) {
+        CKVEditor editor(&request, nullptr);
+        g_run.editor = &editor;
+        SetTimer(nullptr, 0, 0, PressOk);
+        g_run.begin = Now();
+        editor.DoModal();
+        g_run.ok.push_back(Now() - g_run.okBegin);
+    }
 }
 
 // A receiving position appended to the building with one transfer from every other
@@ -171,6 +208,9 @@ int main(int argc, char** argv)
     CKVEditor editor(&request, nullptr);
     editor.ReadTransfers();
     const double write = Median([&] { writeResult = editor.WriteTransfers(); });
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    TimeEditorDialog(request);
 
     const auto ratio = [](const char* figure, double value, double floor) {
         std::printf("  %-40s %8.4f s   floor %8.4f s   ratio %.2f\n", figure, value, floor,
@@ -184,6 +224,8 @@ int main(int argc, char** argv)
     ratio("library name calls for every source", names, library);
     ratio("editor read-back", read, library);
     ratio("editor write", write, libraryWrite);
+    ratio("editor start (until it waits for input)", MedianOf(g_run.start), library);
+    ratio("editor OK (placement, writing, closing)", MedianOf(g_run.ok), libraryWrite);
     std::printf("  read back (result %d), written (result %d)\n", readResult, writeResult);
     return readResult == 0 && writeResult == 0 ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 #include "model/KVLoadAssignment.h"
 #include "model/KVSupport.h"
 #include "resources/ResourceIds.h"
-#include "tests/assign/BeepCounter.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/harness/Harness.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The coordinate field through real messages: typed text, Enter, Escape and Tab pass the
 // modal loop as a user's keys do.
-#include "tests/assign/BeepCounter.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/assign/CoordinateTestDialog.h"
 
 #include "framework/CDataExchange.h"

@@ -2,7 +2,7 @@
 #include "dialogs/CKVFactor.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsValues.h"
-#include "tests/dialogs/BeepCounter.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/dialogs/SubdialogTestSupport.h"
 
 #include <cmath>

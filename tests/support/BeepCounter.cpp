@@ -1,4 +1,4 @@
-#include "tests/assign/BeepCounter.h"
+#include "tests/support/BeepCounter.h"
 
 #include <windows.h>
 

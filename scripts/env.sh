@@ -14,7 +14,7 @@ kv_wine() { env LC_ALL=de_DE.UTF-8 wine "$@"; }
 # services outlive the program that starts them, so they are started here, detached
 # from any output pipe a test runner waits on.
 kv_wine_start() {
-  wineserver -p
+  wineserver -p 2>/dev/null || true # already running (exit code 2): that one serves the run
   kv_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

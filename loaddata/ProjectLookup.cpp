@@ -1,6 +1,7 @@
 #include "loaddata/ProjectLookup.h"
 
 #include "loaddata/FileIo.h"
+#include "loaddata/FolderListing.h"
 #include "loaddata/SuiteEnvironment.h"
 
 #include <map>
@@ -25,6 +26,13 @@ struct FoundFile {
     std::string name;
 };
 
+// A folder's entries, by folder.
+struct KeptListing {
+    FileStamp folder; // when it was listed
+    unsigned saves;
+    std::vector<FolderEntry> entries;
+};
+
 // A few projects are open at a time (the current one, the FEM project, tests' copies).
 constexpr std::size_t kCachedPlans = 8;
 constexpr std::size_t kKeptSearches = 1 << 16;
@@ -35,9 +43,25 @@ std::map<std::string, CachedPlan>& planCache()
     return cache;
 }
 
-// findFirstFile, answered from the search made before while the folder is unchanged (a file
-// created, deleted or renamed in it changes its stamp): a search looks through the whole
-// folder, and the editor looks up every source position's file.
+// The folder's entries, listed again only when it has changed (a file created, deleted or
+// renamed in it changes its stamp).
+const std::vector<FolderEntry>& keptListing(const std::string& directory, const FileStamp& folder)
+{
+    static std::map<std::string, KeptListing> kept;
+    if (kept.size() >= kCachedPlans)
+        kept.clear();
+    KeptListing& listing = kept[directory];
+    if (!folder.exists || !sameStamp(listing.folder, folder) || listing.saves != saveCount()) {
+        listing.entries = listFolder(directory);
+        listing.folder = folder;
+        listing.saves = saveCount();
+    }
+    return listing.entries;
+}
+
+// findFirstFile, answered from the search made before while the folder is unchanged, and
+// otherwise from one listing of the folder: a search looks through the whole folder, and
+// the editor looks up every source position's file.
 bool findFirstFileKept(const std::string& directory, const std::string& pattern, std::string& name)
 {
     static std::map<std::string, FoundFile> kept;
@@ -46,7 +70,14 @@ bool findFirstFileKept(const std::string& directory, const std::string& pattern,
     const FileStamp folder = folderStamp(directory.empty() ? "." : directory);
     FoundFile& entry = kept[directory + '\n' + pattern];
     if (!folder.exists || !sameStamp(entry.folder, folder) || entry.saves != saveCount()) {
-        entry.found = findFirstFile(directory, pattern, entry.name);
+        entry.found = false;
+        for (const FolderEntry& file : keptListing(directory, folder)) {
+            if (matchesPattern(pattern, file)) {
+                entry.found = true;
+                entry.name = file.name;
+                break;
+            }
+        }
         entry.folder = folder;
         entry.saves = saveCount();
     }

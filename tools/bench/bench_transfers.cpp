@@ -2,13 +2,15 @@
 // 200 different source positions, the time the editor needs to read them back (transfer
 // file and every source position) and to write them, beside the time the load data
 // library alone needs to read (and to write) the same files; and the editor dialog's start
-// and OK against the same floors.
+// and OK against the same floors, with the start of a plain dialog of the editor's template
+// beside it (what creating that window costs by itself).
 //   bench_transfers FOLDER
 // The generated project becomes the suite's current one, as "kvdata generate --register"
 // makes it.
 #include "editor/CKVEditor.h"
 #include "framework/ModuleState.h"
 #include "model/LoadDataInterface.h"
+#include "resources/ResourceIds.h"
 #include "tools/bench/BenchClock.h"
 #include "tools/bench/TransferCopy.h"
 #include "tools/kvdata/ProjectWriter.h"
@@ -74,6 +76,30 @@ void TimeEditorDialog(KVEditRequest& request)
         editor.DoModal();
         g_run.ok.push_back(Now() - g_run.okBegin);
     }
+}
+
+// The editor's dialog template alone, as a plain dialog: its start until it waits for
+// input, the part of the editor's start that any dialog of that template costs.
+CDialog* g_bare = nullptr;
+
+void CALLBACK CloseBare(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_run.start.push_back(Now() - g_run.begin);
+    g_bare->EndDialog(IDCANCEL);
+}
+
+double TimeBareDialog()
+{
+    g_run.start.clear();
+    for (int round = 0; round < kRounds; ++round) {
+        CDialog dialog(IDD_EDITOR);
+        g_bare = &dialog;
+        SetTimer(nullptr, 0, 0, CloseBare);
+        g_run.begin = Now();
+        dialog.DoModal();
+    }
+    return MedianOf(g_run.start);
 }
 
 // A receiving position appended to the building with one transfer from every other
@@ -211,6 +237,8 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     TimeEditorDialog(request);
+    const double editorStart = MedianOf(g_run.start);
+    const double bare = TimeBareDialog();
 
     const auto ratio = [](const char* figure, double value, double floor) {
         std::printf("  %-40s %8.4f s   floor %8.4f s   ratio %.2f\n", figure, value, floor,
@@ -224,7 +252,8 @@ int main(int argc, char** argv)
     ratio("library name calls for every source", names, library);
     ratio("editor read-back", read, library);
     ratio("editor write", write, libraryWrite);
-    ratio("editor start (until it waits for input)", MedianOf(g_run.start), library);
+    ratio("editor start (until it waits for input)", editorStart, library);
+    ratio("bare editor dialog (its template alone)", bare, library);
     ratio("editor OK (placement, writing, closing)", MedianOf(g_run.ok), libraryWrite);
     std::printf("  read back (result %d), written (result %d)\n", readResult, writeResult);
     return readResult == 0 && writeResult == 0 ? 0 : 1;

@@ -51,7 +51,7 @@ class CWnd : public CCmdTarget
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // A notification of this control that its parent reflects back; TRUE when handled here.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL ReflectChildNotify(UINT message, WPARAM wParam);
     // Called for every message of a modal run, target window first, then each parent;
     // TRUE consumes the message.
     virtual BOOL PreTranslateMessage(MSG* pMsg);

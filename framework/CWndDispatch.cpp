@@ -180,20 +180,17 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     *pResult = 0;
     if (!pNMHDR)
         return FALSE;
-    CWnd* pControl = FromHandlePermanent(pNMHDR->hwndFrom);
-    if (pControl && pControl->OnChildNotify(WM_NOTIFY, pNMHDR->idFrom, lParam, pResult))
-        return TRUE;
     const AFX_MSGMAP_ENTRY* e =
         FindMessageEntry(WM_NOTIFY, pNMHDR->code, static_cast<UINT>(pNMHDR->idFrom));
     return e && CallNotify(this, e, pNMHDR, pResult);
 }
 
-BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT*)
 {
-    return ReflectChildNotify(message, wParam, lParam, pResult);
+    return ReflectChildNotify(message, wParam);
 }
 
-BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam)
 {
     if (message == WM_COMMAND) {
         const AFX_MSGMAP_ENTRY* e =
@@ -204,11 +201,6 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             return (this->*reinterpret_cast<PmsgB>(e->pfn))();
         (this->*reinterpret_cast<PmsgV>(e->pfn))();
         return TRUE;
-    }
-    if (message == WM_NOTIFY) {
-        NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
-        const AFX_MSGMAP_ENTRY* e = FindMessageEntry(WM_REFLECT_BASE + WM_NOTIFY, pNMHDR->code, 0);
-        return e && CallNotify(this, e, pNMHDR, pResult);
     }
     return FALSE;
 }

@@ -40,9 +40,6 @@
     AFX_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSig_vv, void(CCmdTarget::*)(), fn)
 #define ON_CONTROL_REFLECT_EX(code, fn)                                                            \
     AFX_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSig_bv, BOOL(CCmdTarget::*)(), fn)
-#define ON_NOTIFY_REFLECT(code, fn)                                                                \
-    AFX_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, static_cast<UINT>(code), 0, 0, AfxSig_vNMHDRpl,         \
-              void(CCmdTarget::*)(NMHDR*, LRESULT*), fn)
 
 // Own and registered messages.
 #define ON_MESSAGE(msg, fn)                                                                        \

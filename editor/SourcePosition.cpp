@@ -7,9 +7,9 @@
 #include "model/KVSupport.h"
 #include "model/LoadDataInterface.h"
 #include "model/LoadDataResult.h"
+#include "model/PositionStatus.h"
 #include "resources/ResourceIds.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -31,14 +31,6 @@ CString LoadedString(UINT id)
     return text;
 }
 
-CString StatusText(const PositionNames& names)
-{
-    if (std::atoi(names.field76 + 70) != 0)
-        return LoadedString(IDS_STATUS_MODIFIED);
-    return LoadedString(names.field21[2] == '0' ? IDS_STATUS_NOT_CALCULATED
-                                                : IDS_STATUS_CALCULATED);
-}
-
 // Steps on the loaded record; the caller releases the record whatever happens here.
 bool DescribeLoadedPosition(KVItem& item, const char* path, LoadDataRecord& record)
 {
@@ -50,7 +42,7 @@ bool DescribeLoadedPosition(KVItem& item, const char* path, LoadDataRecord& reco
         return false;
     item.m_nCoordinateSystem = record.coordinateSystem;
     item.BuildUnselected(record);
-    item.m_strStatus = StatusText(names);
+    item.m_strStatus = LoadedString(PositionStatusString(names.field21, names.field76));
     if (item.projectRef == 0) {
         char program[264] = {};
         if (Get_Program_Name(names.programCode, program, names.field21, names.field76) < 1)

@@ -1,9 +1,7 @@
 #include "source/PositionStatus.h"
 
 #include "model/LoadDataInterface.h"
-#include "resources/ResourceIds.h"
-
-#include <cstdlib>
+#include "model/PositionStatus.h"
 
 namespace
 {
@@ -14,13 +12,6 @@ struct PositionNames {
     char field21[260] = {};
     char field76[260] = {};
 };
-
-UINT StatusString(const PositionNames& names)
-{
-    if (std::atoi(names.field76 + 70) != 0)
-        return IDS_STATUS_MODIFIED;
-    return names.field21[2] == '0' ? IDS_STATUS_NOT_CALCULATED : IDS_STATUS_CALCULATED;
-}
 } // namespace
 
 CString PositionStatusText(LPCSTR file)
@@ -28,6 +19,6 @@ CString PositionStatusText(LPCSTR file)
     PositionNames names;
     CString text;
     if (Get_Position_Name(file, names.name, names.programCode, names.field21, names.field76) > 0)
-        text.LoadString(StatusString(names));
+        text.LoadString(PositionStatusString(names.field21, names.field76));
     return text;
 }

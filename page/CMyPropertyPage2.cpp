@@ -44,6 +44,7 @@ CMyPropertyPage2::~CMyPropertyPage2()
 {
     if (!m_bStandalone)
         ReleaseHostedPageLanguage();
+    PageInternals::ForgetShownTree(*this);
 }
 
 void CMyPropertyPage2::SetPrjName(const CString& strPrjName)
@@ -141,16 +142,4 @@ LRESULT CMyPropertyPage2::OnMessageLoadingNotCorrect(WPARAM, LPARAM)
     const CString caption = LoadPageString(IDS_PAGE_CAPTION);
     MessageBox(text, caption, MB_OK);
     return 0;
-}
-
-HTREEITEM PageInternals::AddTreeItem(CMyPropertyPage2& page, LPCSTR lpszText, HTREEITEM hParent,
-                                     const CString& strFile, const CString& strMessage)
-{
-    const HTREEITEM hItem =
-        page.m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, lpszText, 0, 0, 0, 0,
-                               static_cast<LPARAM>(page.m_nItemCount), hParent, TVI_LAST);
-    ++page.m_nItemCount;
-    page.m_itemFiles.Add(strFile);
-    page.m_itemMessages.Add(strMessage);
-    return hItem;
 }

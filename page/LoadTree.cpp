@@ -5,19 +5,15 @@
 
 #include "framework/CWaitCursor.h"
 #include "page/LoadPageString.h"
+#include "page/ShownTree.h"
 #include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
+#include <utility>
 #include <vector>
 
 namespace
 {
-
-// A child item, remembered until all its siblings are in the tree.
-struct TreeChild {
-    HTREEITEM hItem;
-    const TreeSource* pSource;
-};
 
 // Whether the key names a position on the branch: the item's own or one above it.
 bool OnBranch(const std::vector<const CString*>& branch, const CString& strKey)
@@ -28,6 +24,15 @@ bool OnBranch(const std::vector<const CString*>& branch, const CString& strKey)
         if (*pKey == strKey)
             return true;
     return false;
+}
+
+// Builds below an item whose own position and those above it have the given keys.
+void BuildOnKeys(ShownTree& tree, const CString& strFile, int nItem, const CStringArray& keys)
+{
+    std::vector<const CString*> branch;
+    for (INT_PTR i = 0; i < keys.GetSize(); ++i)
+        branch.push_back(&keys[i]);
+    PageInternals::MakeLoadTreeOnBranch(tree, ReadTreeSources(strFile), nItem, branch);
 }
 
 } // namespace
@@ -44,32 +49,38 @@ void CMyPropertyPage2::MakeLoadTree(const CString& strFile, HTREEITEM hParent)
         if (nItem < m_itemFiles.GetSize())
             keys.Add(PositionKey(m_itemFiles[nItem]));
     }
-    std::vector<const CString*> branch;
-    for (INT_PTR i = 0; i < keys.GetSize(); ++i)
-        branch.push_back(&keys[i]);
-    PageInternals::MakeLoadTreeOnBranch(*this, ReadTreeSources(strFile), hParent, branch);
+    ShownTree tree;
+    BuildOnKeys(tree, strFile, ShownTree::kTop, keys);
+    PageInternals::InsertItems(*this, tree, hParent);
 }
 
-void PageInternals::MakeLoadTreeOnBranch(CMyPropertyPage2& page,
-                                         const std::vector<TreeSource>& sources, HTREEITEM hParent,
-                                         std::vector<const CString*>& branch)
+void PageInternals::MakeLoadTreeBelow(ShownTree& tree, const CString& strFile, int nItem)
+{
+    CStringArray keys;
+    for (int i = nItem; i != ShownTree::kTop; i = tree.parents[i])
+        keys.Add(PositionKey(*tree.files[i]));
+    BuildOnKeys(tree, strFile, nItem, keys);
+}
+
+void PageInternals::MakeLoadTreeOnBranch(ShownTree& tree, const std::vector<TreeSource>& sources,
+                                         int nParent, std::vector<const CString*>& branch)
 {
     // All headers were read and the reader released before any child's file is opened.
-    std::vector<TreeChild> children;
+    std::vector<std::pair<int, const TreeSource*>> children;
     for (const TreeSource& source : sources) {
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
         if (OnBranch(branch, source.strKey)) {
-            AddTreeItem(page, source.strText + LoadPageString(IDS_PAGE_CYCLE), hParent,
-                        source.strFile, CString());
+            tree.Add(source.strText + LoadPageString(IDS_PAGE_CYCLE), nParent, source.strFile,
+                     ShownTree::kNone);
             continue;
         }
-        children.push_back(
-            {AddTreeItem(page, source.strText, hParent, source.strFile, CString()), &source});
+        children.emplace_back(tree.Add(source.strText, nParent, source.strFile, ShownTree::kNone),
+                              &source);
     }
-    for (const TreeChild& child : children) {
-        branch.push_back(&child.pSource->strKey);
-        MakeLoadTreeOnBranch(page, SourcesOf(*child.pSource), child.hItem, branch);
+    for (const auto& [nChild, pSource] : children) {
+        branch.push_back(&pSource->strKey);
+        MakeLoadTreeOnBranch(tree, SourcesOf(*pSource), nChild, branch);
         branch.pop_back();
     }
 }

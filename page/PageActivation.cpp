@@ -9,6 +9,7 @@
 #include "model/LoadDataInterface.h"
 #include "page/HostedPageLanguage.h"
 #include "page/LoadPageString.h"
+#include "page/ShownTree.h"
 #include "page/TreeSources.h"
 #include "resources/ResourceIds.h"
 
@@ -90,40 +91,33 @@ BOOL CMyPropertyPage2::OnSetActive()
     if (!m_bStandalone)
         waitCursor = std::make_unique<CWaitCursor>();
     // The tree meets a position once for every way its loads travel down: each transfer
-    // file is read once in this activation.
+    // file is read once in this activation, and the whole tree is built from what it reads.
     const TreeSourceCache sources;
 
-    m_tree.SendMessage(WM_SETREDRAW, FALSE);
-    m_tree.DeleteAllItems();
-    m_itemFiles.RemoveAll();
-    m_itemMessages.RemoveAll();
-    m_nItemCount = 0;
+    ShownTree tree;
     int nPositions = 0;
     int nLoaded = 0;
     const int nCount = static_cast<int>(m_positionNames.GetSize());
     if (!m_strPrjName.IsEmpty() && nCount > 0 && nCount == m_positionFiles.GetSize()) {
-        const HTREEITEM hRoot = PageInternals::AddTreeItem(*this, m_strPrjName, TVI_ROOT, " ", "");
+        const int nRoot = tree.Add(m_strPrjName, ShownTree::kTop, tree.Keep(" "), ShownTree::kNone);
         for (int i = 0; i < nCount; ++i) {
             ++nPositions;
-            const CString file = m_positionFiles[i];
+            const CString& file = m_positionFiles[i];
             char checkedFile[MAX_PATH] = "";
             char secondFile[MAX_PATH] = "";
             const short result = static_cast<short>(CheckTree(file, checkedFile, secondFile));
             if (CanBeShown(result)) {
                 ++nLoaded;
-                MakeLoadTree(
-                    file, PageInternals::AddTreeItem(*this, m_positionNames[i], hRoot, file, ""));
+                PageInternals::MakeLoadTreeBelow(
+                    tree, file, tree.Add(m_positionNames[i], nRoot, file, ShownTree::kNone));
             } else {
-                const CString text = m_positionNames[i] + LoadPageString(IDS_PAGE_NOT_LOADED);
-                PageInternals::AddTreeItem(*this, text, hRoot, file,
-                                           FailedPositionMessage(result, checkedFile));
+                tree.Add(m_positionNames[i] + LoadPageString(IDS_PAGE_NOT_LOADED), nRoot, file,
+                         tree.Keep(FailedPositionMessage(result, checkedFile)));
             }
         }
-        m_tree.Expand(hRoot, TVE_EXPAND);
-        if (nLoaded < nPositions)
-            PostMessage(WM_LOADING_NOT_CORRECT, 0, 0);
     }
-    m_tree.SendMessage(WM_SETREDRAW, TRUE);
-    m_tree.Invalidate();
+    PageInternals::ShowTree(*this, tree);
+    if (nLoaded < nPositions)
+        PostMessage(WM_LOADING_NOT_CORRECT, 0, 0);
     return CPropertyPage::OnSetActive();
 }

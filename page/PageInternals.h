@@ -1,4 +1,4 @@
-// Helpers of the page's layout and splitter that are not part of the exported class.
+// Helpers of the page's tree, layout and splitter that are not part of the exported class.
 #pragma once
 
 #include "framework/CRect.h"
@@ -8,18 +8,27 @@
 #include <vector>
 
 class CMyPropertyPage2;
+struct ShownTree;  // page/ShownTree.h
 struct TreeSource; // page/TreeSources.h
 
 struct PageInternals {
-    // MakeLoadTree below an item with the sources of its position, whose branch (the keys
-    // of the positions of the item and of the items above it, PositionKey) is known; the
-    // branch is as given on return.
-    static void MakeLoadTreeOnBranch(CMyPropertyPage2& page, const std::vector<TreeSource>& sources,
-                                     HTREEITEM hParent, std::vector<const CString*>& branch);
-    // Inserts a tree item as the last child of hParent with the next item number as its
-    // data, and the item's entries in m_itemFiles and m_itemMessages.
-    static HTREEITEM AddTreeItem(CMyPropertyPage2& page, LPCSTR lpszText, HTREEITEM hParent,
-                                 const CString& strFile, const CString& strMessage);
+    // The load tree of a position below its item nItem of the tree being built.
+    static void MakeLoadTreeBelow(ShownTree& tree, const CString& strFile, int nItem);
+    // The load tree below item nParent (ShownTree::kTop: the item the build started
+    // below) with the sources of its position, whose branch (the keys of the positions of
+    // the item and of the items above it, PositionKey) is known; the branch is as given on
+    // return.
+    static void MakeLoadTreeOnBranch(ShownTree& tree, const std::vector<TreeSource>& sources,
+                                     int nParent, std::vector<const CString*>& branch);
+    // Inserts the built items into the tree control below hBelow, numbered on from
+    // m_nItemCount, and appends their files and messages to m_itemFiles and m_itemMessages;
+    // returns the first item inserted.
+    static HTREEITEM InsertItems(CMyPropertyPage2& page, const ShownTree& tree, HTREEITEM hBelow);
+    // Makes the tree control show the activation's tree, unless it shows exactly that tree
+    // since the last activation: then it is left as the user left it.
+    static void ShowTree(CMyPropertyPage2& page, const ShownTree& tree);
+    // Forgets what the page's tree control shows (the page goes).
+    static void ForgetShownTree(const CMyPropertyPage2& page);
     // A control's window rectangle in the page's client coordinates.
     static CRect ChildRect(const CMyPropertyPage2& page, const CWnd* pWnd);
     // Moves a control's edges by the given distances (absent controls are left alone).

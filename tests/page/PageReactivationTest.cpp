@@ -1,10 +1,12 @@
 // Each activation of the page reads the transfer files afresh: what one activation read is
-// not shown by the next after the files changed.
+// not shown by the next after the files changed; an activation that finds the same tree
+// leaves the control as the user left it.
 #include "tests/page/PageTestSupport.h"
 
 #include "framework/CPropertySheet.h"
 #include "loaddata/SuiteEnvironment.h"
 #include "page/CMyPropertyPage2.h"
+#include "resources/ResourceIds.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +27,8 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
     kvdata::Building changed = building;
     changed.positions[source].incoming.clear();
 
-    std::vector<pagetest::NumberedItem> first, second;
+    std::vector<pagetest::NumberedItem> first, unchanged, second;
+    bool keptExpanded = false;
     {
         CMyPropertyPage2 page;
         CMyPropertyPage2 other;
@@ -41,6 +44,15 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
                 const harness::Window dialog = pagetest::WaitForPage();
                 const harness::Window pageWindow(page.GetSafeHwnd());
                 first = pagetest::TreeOf(pageWindow);
+                // The user opens the foundation's branch; nothing changes on disk.
+                harness::OnUi([&] {
+                    page.m_tree.Expand(page.m_tree.GetChildItem(page.m_tree.GetRootItem()),
+                                       TVE_EXPAND);
+                    sheet.SetActivePage(1);
+                    sheet.SetActivePage(0);
+                });
+                unchanged = pagetest::TreeOf(pageWindow);
+                keptExpanded = pageWindow.Control(IDC_LOAD_TREE).TreeItems().at(1).expanded;
                 harness::OnUi([&] { sheet.SetActivePage(1); });
                 EXPECT_EQ(0, std::remove(project.transferFile(building.positions[source]).c_str()));
                 harness::OnUi([&] { sheet.SetActivePage(0); });
@@ -49,6 +61,8 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
             });
     }
     EXPECT_EQ(pagetest::ExpectedTree(building, {foundation}), first);
+    EXPECT_EQ(first, unchanged);
+    EXPECT_TRUE(keptExpanded);
     EXPECT_EQ(pagetest::ExpectedTree(changed, {foundation}), second);
     EXPECT_LT(second.size(), first.size());
 }

@@ -9,7 +9,7 @@ struct ScalingRow {
     int positions;
     int headers;
     int items;
-    double activation; // seconds, the second activation
+    double activation; // seconds, the first activation (the tree built and filled)
     double floor;      // seconds: reading every file once and the bare tree control's fill
 };
 

@@ -24,10 +24,14 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
     // A source of the foundation that has sources of its own loses its transfer file.
     const int source = building.positions[foundation].incoming.at(0).source;
     ASSERT_FALSE(building.positions[source].incoming.empty());
-    kvdata::Building changed = building;
+    // First the foundation's first transfer gets another number (the same items, one text
+    // changed), then the source loses its transfer file.
+    kvdata::Building renumbered = building;
+    renumbered.positions[foundation].incoming[0].number += 100;
+    kvdata::Building changed = renumbered;
     changed.positions[source].incoming.clear();
 
-    std::vector<pagetest::NumberedItem> first, unchanged, second;
+    std::vector<pagetest::NumberedItem> first, unchanged, third, second;
     bool keptExpanded = false;
     {
         CMyPropertyPage2 page;
@@ -54,6 +58,11 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
                 unchanged = pagetest::TreeOf(pageWindow);
                 keptExpanded = pageWindow.Control(IDC_LOAD_TREE).TreeItems().at(1).expanded;
                 harness::OnUi([&] { sheet.SetActivePage(1); });
+                std::string error;
+                EXPECT_TRUE(kvdata::writeProject(renumbered, project.folders(), error)) << error;
+                harness::OnUi([&] { sheet.SetActivePage(0); });
+                third = pagetest::TreeOf(pageWindow);
+                harness::OnUi([&] { sheet.SetActivePage(1); });
                 EXPECT_EQ(0, std::remove(project.transferFile(building.positions[source]).c_str()));
                 harness::OnUi([&] { sheet.SetActivePage(0); });
                 second = pagetest::TreeOf(pageWindow);
@@ -63,6 +72,7 @@ TEST(PageReactivationTest, TheNextActivationShowsTransferFilesAsTheyAreThen)
     EXPECT_EQ(pagetest::ExpectedTree(building, {foundation}), first);
     EXPECT_EQ(first, unchanged);
     EXPECT_TRUE(keptExpanded);
+    EXPECT_EQ(pagetest::ExpectedTree(renumbered, {foundation}), third);
     EXPECT_EQ(pagetest::ExpectedTree(changed, {foundation}), second);
     EXPECT_LT(second.size(), first.size());
 }

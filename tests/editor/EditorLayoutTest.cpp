@@ -1,6 +1,5 @@
 // The editor's window through real messages: the splitter bar with its limits and cursor,
-// the stored placement, the colours of read-only and disabled fields, the toolbar's
-// tooltips and about box; and the screenshots.
+// resizing, the stored placement, the toolbar's tooltips and about box; the screenshots.
 #include "tests/editor/EditorDialogSupport.h"
 
 #include "resources/ResourceIds.h"
@@ -9,7 +8,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 using editortest::ClientRect;
 using editortest::EditorDialog;
@@ -19,25 +17,6 @@ using harness::Window;
 
 namespace
 {
-// Every control of the editor, in client coordinates, by control number.
-std::vector<RECT> Controls(const Window& editor)
-{
-    std::vector<RECT> rects;
-    for (int id : {IDC_TRANSFER_LIST, IDC_ASSIGNMENT_LIST, IDC_SPLITTER, IDC_OWN_POSITION,
-                   IDC_SELECTION_LABEL, IDC_TRANSFER_COUNT, IDC_ORIGIN_X, IDC_ORIGIN_Y,
-                   IDC_ORIGIN_Z, IDC_ASSIGN, IDC_ORIGIN_LABEL, IDOK, IDCANCEL, ID_HELP})
-        rects.push_back(ClientRect(editor, id));
-    return rects;
-}
-
-bool Same(const std::vector<RECT>& a, const std::vector<RECT>& b)
-{
-    for (size_t i = 0; i < a.size(); ++i)
-        if (!EqualRect(&a[i], &b[i]))
-            return false;
-    return a.size() == b.size();
-}
-
 void Mouse(const Window& editor, UINT message, int x, int y)
 {
     harness::OnUi([&] { SendMessageA(editor.Handle(), message, MK_LBUTTON, MAKELPARAM(x, y)); });
@@ -51,21 +30,18 @@ void Drag(const Window& editor, int x, int y, int toX)
     Mouse(editor, WM_LBUTTONUP, toX, y);
 }
 
-int DragState()
+// The drag state and whether the measured widths still add up to the window's.
+std::pair<int, bool> State(const Window& editor)
 {
-    int state = -1;
-    harness::OnUi([&] { state = Running().m_nDragState; });
-    return state;
-}
-
-int WidthSum()
-{
-    int sum = 0;
+    std::pair<int, bool> state;
     harness::OnUi([&] {
         const CKVEditor& e = Running();
-        sum = e.m_nH1 + e.m_nH2 + e.m_nH3 + e.m_nH4 + e.m_nH5;
+        RECT window;
+        GetWindowRect(editor.Handle(), &window);
+        state = {e.m_nDragState,
+                 e.m_nH1 + e.m_nH2 + e.m_nH3 + e.m_nH4 + e.m_nH5 == window.right - window.left};
     });
-    return sum;
+    return state;
 }
 
 int Width(const RECT& r)
@@ -73,143 +49,145 @@ int Width(const RECT& r)
     return r.right - r.left;
 }
 
-// The brush an edit-type colour request for a field gets, and the colours it leaves in the
-// device context; base: what the dialog's default handling answers.
-struct Colours {
-    HBRUSH brush;
-    HBRUSH base;
-    COLORREF text;
-    COLORREF back;
-};
-
-Colours ColoursOf(const Window& editor, int id, UINT message = WM_CTLCOLOREDIT)
+Window OpenAboutBox(const Window& editor)
 {
-    Colours c{};
-    harness::OnUi([&] {
-        HDC dc = CreateCompatibleDC(nullptr);
-        const HWND field = editor.Control(id).Handle();
-        c.base = reinterpret_cast<HBRUSH>(
-            DefDlgProcA(editor.Handle(), message, WPARAM(dc), LPARAM(field)));
-        SetTextColor(dc, RGB(1, 2, 3));
-        SetBkColor(dc, RGB(4, 5, 6));
-        c.brush = reinterpret_cast<HBRUSH>(
-            SendMessageA(editor.Handle(), message, WPARAM(dc), LPARAM(field)));
-        c.text = GetTextColor(dc);
-        c.back = GetBkColor(dc);
-        DeleteDC(dc);
-    });
-    return c;
-}
-
-COLORREF BrushColour(HBRUSH brush)
-{
-    LOGBRUSH info{};
-    GetObjectA(brush, sizeof info, &info);
-    return info.lbColor;
+    editortest::ClickToolButton(editor, ID_APP_ABOUT);
+    return harness::WaitForWindow([&](const Window& w) { return w.Handle() != editor.Handle(); },
+                                  "the about box");
 }
 } // namespace
 
-TEST_F(EditorDialog, SplitterDragStartsOnTheBarAndStopsAtItsLimits)
+// The bar starts a drag on its edge pixels, moves the panes on release and stops where
+// either pane would get narrower than the gap between them; the window's width goes to
+// the right pane, its height to the panes, until the right pane is as narrow as the gap.
+TEST_F(EditorDialog, SplitterAndResizing)
 {
     Run([](const Window& editor) {
+        const RECT start = editor.Rect();
         const RECT bar = ClientRect(editor, IDC_SPLITTER);
         const RECT transfers = ClientRect(editor, IDC_TRANSFER_LIST);
         const RECT rows = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        const RECT origin = ClientRect(editor, IDC_ORIGIN_X);
+        const RECT ok = ClientRect(editor, IDOK);
         const RECT window = editortest::WindowInClient(editor);
         const int gap = rows.left - transfers.right;
         const int y = (bar.top + bar.bottom) / 2;
-        const int sum = WidthSum();
-        EXPECT_EQ(Width(window), sum);
-        const std::vector<RECT> start = Controls(editor);
-
-        // One pixel outside: no drag, the normal cursor; on the edge pixel a drag.
+        EXPECT_EQ(std::pair(0, true), State(editor));
         Mouse(editor, WM_LBUTTONDOWN, bar.left - 1, y);
-        EXPECT_EQ(0, DragState());
+        EXPECT_EQ(0, State(editor).first) << "one pixel outside";
         Mouse(editor, WM_LBUTTONUP, bar.left - 1, y);
         Mouse(editor, WM_LBUTTONDOWN, bar.left, y);
-        EXPECT_EQ(1, DragState());
+        EXPECT_EQ(1, State(editor).first);
         Mouse(editor, WM_LBUTTONUP, bar.left, y);
-        EXPECT_EQ(0, DragState());
-        EXPECT_TRUE(Same(start, Controls(editor))) << "a press without moving moves nothing";
+        EXPECT_EQ(0, State(editor).first);
+        EXPECT_EQ(transfers.right, ClientRect(editor, IDC_TRANSFER_LIST).right);
 
         Drag(editor, bar.left, y, -5000);
-        const int lowest = window.left + transfers.left + gap + Width(bar);
-        EXPECT_EQ(lowest, ClientRect(editor, IDC_SPLITTER).left);
-        const int moved = lowest - bar.left;
+        const int moved = window.left + transfers.left + gap + Width(bar) - bar.left;
+        EXPECT_EQ(bar.left + moved, ClientRect(editor, IDC_SPLITTER).left);
         EXPECT_EQ(transfers.right + moved, ClientRect(editor, IDC_TRANSFER_LIST).right);
         EXPECT_EQ(rows.left + moved, ClientRect(editor, IDC_ASSIGNMENT_LIST).left);
-        EXPECT_EQ(start[6].left + moved, ClientRect(editor, IDC_ORIGIN_X).left);
-        EXPECT_EQ(Width(start[6]), Width(ClientRect(editor, IDC_ORIGIN_X)));
-        EXPECT_EQ(sum, WidthSum());
-
-        const RECT left = ClientRect(editor, IDC_SPLITTER);
-        Drag(editor, left.left, y, 5000);
-        const int rightMargin = Width(window) - rows.right;
-        EXPECT_EQ(window.right - rightMargin - gap, ClientRect(editor, IDC_SPLITTER).left);
+        EXPECT_EQ(origin.left + moved, ClientRect(editor, IDC_ORIGIN_X).left);
+        EXPECT_EQ(Width(origin), Width(ClientRect(editor, IDC_ORIGIN_X)));
+        EXPECT_TRUE(State(editor).second);
+        Drag(editor, ClientRect(editor, IDC_SPLITTER).left, y, 5000);
+        EXPECT_EQ(window.right - (Width(window) - rows.right) - gap,
+                  ClientRect(editor, IDC_SPLITTER).left);
         EXPECT_EQ(rows.right, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
         EXPECT_EQ(rows.left - bar.left, ClientRect(editor, IDC_ASSIGNMENT_LIST).left -
                                             ClientRect(editor, IDC_SPLITTER).left);
-        EXPECT_EQ(sum, WidthSum());
+        EXPECT_TRUE(State(editor).second);
 
         // The split cursor over the bar only.
-        HCURSOR onBar = nullptr;
-        HCURSOR beside = nullptr;
+        HCURSOR cursors[2] = {};
         harness::OnUi([&] {
             const RECT now = editor.Control(IDC_SPLITTER).Rect();
-            for (auto [x, cursor] :
-                 {std::pair(now.left, &onBar), std::pair(now.left - 1, &beside)}) {
+            for (int i = 0; i < 2; ++i) {
                 SetCursor(LoadCursor(nullptr, IDC_ARROW));
-                SetCursorPos(x, (now.top + now.bottom) / 2);
+                SetCursorPos(now.left - i, (now.top + now.bottom) / 2);
                 SendMessageA(editor.Handle(), WM_SETCURSOR, WPARAM(editor.Handle()),
                              MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-                *cursor = GetCursor();
+                cursors[i] = GetCursor();
             }
         });
-        EXPECT_NE(onBar, beside);
-        EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), beside);
+        EXPECT_NE(cursors[0], cursors[1]);
+        EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), cursors[1]);
+
+        const auto resize = [&](int dx, int dy) {
+            harness::OnUi([&] {
+                SetWindowPos(editor.Handle(), nullptr, 0, 0, Width(start) + dx,
+                             start.bottom - start.top + dy, SWP_NOMOVE | SWP_NOZORDER);
+            });
+        };
+        Drag(editor, ClientRect(editor, IDC_SPLITTER).left, y, bar.left);
+        resize(200, 100);
+        EXPECT_EQ(rows.right + 200, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
+        EXPECT_EQ(rows.bottom + 100, ClientRect(editor, IDC_ASSIGNMENT_LIST).bottom);
+        EXPECT_EQ(transfers.right, ClientRect(editor, IDC_TRANSFER_LIST).right);
+        EXPECT_EQ(transfers.bottom + 100, ClientRect(editor, IDC_TRANSFER_LIST).bottom);
+        EXPECT_EQ(ok.left + 200, ClientRect(editor, IDOK).left);
+        EXPECT_EQ(ok.top + 100, ClientRect(editor, IDOK).top);
+        EXPECT_TRUE(State(editor).second);
+        Drag(editor, bar.left, y, 5000); // the right pane as narrow as the gap
+        ASSERT_GT(gap, 5);
+        resize(195, 100);
+        const RECT shrunk = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        EXPECT_EQ(gap, Width(shrunk));
+        EXPECT_EQ(rows.right + 195, shrunk.right);
+        EXPECT_EQ(shrunk.left - gap, ClientRect(editor, IDC_TRANSFER_LIST).right);
+        EXPECT_TRUE(State(editor).second);
+        MINMAXINFO info{};
+        harness::OnUi([&] {
+            SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        });
+        EXPECT_EQ(Width(start), info.ptMinTrackSize.x);
+        EXPECT_EQ(start.bottom - start.top, info.ptMinTrackSize.y);
+
         editor.Control(IDCANCEL).Click();
     });
 }
 
-TEST_F(EditorDialog, StoredPlacementIsRestoredAndCancelStoresItButWritesNothing)
+// Cancel stores the place and the bar but writes no transfers; the start puts them back,
+// keeping a stored bar within its limits.
+TEST_F(EditorDialog, StoredPlacement)
 {
     RECT templatePlace{};
-    RECT templateBar{};
+    int templateBar = 0;
     Run([&](const Window& editor) {
         templatePlace = editor.Rect();
-        templateBar = ClientRect(editor, IDC_SPLITTER);
+        templateBar = ClientRect(editor, IDC_SPLITTER).left;
         editor.Control(IDCANCEL).Click();
     });
-    const int bar = templateBar.left - 20;
+    const RECT stored = {30, 40, 90 + Width(templatePlace),
+                         70 + templatePlace.bottom - templatePlace.top};
+    const std::string place =
+        "30,40," + std::to_string(Width(stored)) + "," + std::to_string(stored.bottom - stored.top);
     struct Case {
         std::string value;
         RECT window; // expected, in screen coordinates
         int bar;     // expected left edge of the splitter bar
     };
-    const RECT stored = {30, 40, 30 + (templatePlace.right - templatePlace.left) + 60,
-                         40 + (templatePlace.bottom - templatePlace.top) + 30};
-    const std::string place = "30,40," + std::to_string(stored.right - stored.left) + "," +
-                              std::to_string(stored.bottom - stored.top);
     const Case cases[] = {
-        {place, stored, templateBar.left},
-        {place + "," + std::to_string(bar), stored, bar},
-        {place + ",0", stored, templateBar.left},
-        {"30,40,700", templatePlace, templateBar.left}, // fewer than four numbers: none
+        {place, stored, templateBar},
+        {place + "," + std::to_string(templateBar - 20), stored, templateBar - 20},
+        {place + ",0", stored, templateBar},
+        {"30,40,700", templatePlace, templateBar}, // fewer than four numbers: none
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
         m_sandbox.SetString(settings::kWindow, c.value.c_str());
         const std::string before = editortest::FileBytes(TransferFile());
         std::string expectedStore;
         Run([&](const Window& editor) {
             const RECT window = editor.Rect();
-            EXPECT_TRUE(EqualRect(&c.window, &window)) << c.value;
-            EXPECT_EQ(c.bar, ClientRect(editor, IDC_SPLITTER).left) << c.value;
+            EXPECT_TRUE(EqualRect(&c.window, &window));
+            EXPECT_EQ(c.bar, ClientRect(editor, IDC_SPLITTER).left);
             editor.Control(IDC_TRANSFER_LIST).SelectRow(0);
             editor.Control(IDC_TRANSFER_LIST).Key(VK_DELETE); // a change Cancel drops
             const RECT now = ClientRect(editor, IDC_SPLITTER);
             Drag(editor, now.left, now.top + 5, now.left + 7);
             expectedStore = std::to_string(window.left) + "," + std::to_string(window.top) + "," +
-                            std::to_string(window.right - window.left) + "," +
+                            std::to_string(Width(window)) + "," +
                             std::to_string(window.bottom - window.top) + "," +
                             std::to_string(now.left + 7);
             editor.Control(IDCANCEL).Click();
@@ -219,82 +197,34 @@ TEST_F(EditorDialog, StoredPlacementIsRestoredAndCancelStoresItButWritesNothing)
     }
 }
 
-TEST_F(EditorDialog, ReadOnlyAndDisabledFieldsInTheFaceColour)
-{
-    Run([](const Window& editor) {
-        for (int id : {IDC_OWN_POSITION, IDC_ORIGIN_X}) { // read-only; disabled
-            const Colours c = ColoursOf(editor, id);
-            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), BrushColour(c.brush)) << id;
-            EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), c.text) << id;
-            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), c.back) << id;
-        }
-        editor.Control(IDC_TRANSFER_LIST).SelectRow(0);
-        const Colours editable = ColoursOf(editor, IDC_ORIGIN_X);
-        EXPECT_EQ(editable.base, editable.brush);
-        const Colours label = ColoursOf(editor, IDC_OWN_POSITION, WM_CTLCOLORSTATIC);
-        EXPECT_EQ(label.base, label.brush);
-        editor.Control(IDCANCEL).Click();
-    });
-}
-
-namespace
-{
-Window OpenAboutBox(const Window& editor)
-{
-    editortest::ClickToolButton(editor, ID_APP_ABOUT);
-    return harness::WaitForWindow([&](const Window& w) { return w.Handle() != editor.Handle(); },
-                                  "the about box");
-}
-} // namespace
-
-TEST_F(EditorDialog, ToolbarTooltipsAndAboutBox)
-{
-    Run([](const Window& editor) {
-        const Window toolbar = editor.Control(IDC_TOOLBAR);
-        struct Case {
-            UINT_PTR from;
-            UINT flags;
-            std::string text;
-        };
-        const std::string newText = Text(ID_TRANSFER_NEW);
-        const Case cases[] = {
-            {ID_TRANSFER_NEW, 0, newText.substr(newText.find('\n') + 1)},
-            {UINT_PTR(editor.Control(IDC_TRANSFER_LIST).Handle()), TTF_IDISHWND,
-             Text(IDC_TRANSFER_LIST)},
-        };
-        for (const Case& c : cases) {
-            NMTTDISPINFOA info{};
-            info.hdr.hwndFrom = toolbar.Handle();
-            info.hdr.idFrom = c.from;
-            info.hdr.code = TTN_GETDISPINFOA;
-            info.uFlags = c.flags;
-            harness::OnUi([&] { SendMessageA(editor.Handle(), WM_NOTIFY, c.from, LPARAM(&info)); });
-            EXPECT_EQ(c.text, info.szText);
-        }
-        // The toolbar's own tooltip asks the editor for a button's text.
-        char text[80] = "";
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = toolbar.Handle();
-        tool.uId = ID_TRANSFER_NEW;
-        tool.lpszText = text;
-        harness::OnUi([&] {
-            const HWND tips = HWND(SendMessageA(toolbar.Handle(), TB_GETTOOLTIPS, 0, 0));
-            SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
-        });
-        EXPECT_EQ(cases[0].text, text);
-        const Window about = OpenAboutBox(editor);
-        about.Control(IDOK).Click();
-        harness::WaitUntilGone(about);
-        editor.Control(IDCANCEL).Click();
-    });
-}
-
-TEST_F(EditorDialog, Screenshot)
+// The editor and its about box in both languages; the tooltips of a button (its command
+// string's second line) and of a control (its number's string).
+TEST_F(EditorDialog, ScreenshotsTooltipsAndAboutBox)
 {
     for (const char* language : editortest::kLanguages) {
         SetLanguage(language);
         Run([&](const Window& editor) {
+            const Window toolbar = editor.Control(IDC_TOOLBAR);
+            const std::string newText = Text(ID_TRANSFER_NEW);
+            const std::string tip = newText.substr(newText.find('\n') + 1);
+            NMTTDISPINFOA info{};
+            info.hdr = {toolbar.Handle(), UINT_PTR(editor.Control(IDC_TRANSFER_LIST).Handle()),
+                        TTN_GETDISPINFOA};
+            info.uFlags = TTF_IDISHWND;
+            harness::OnUi(
+                [&] { SendMessageA(editor.Handle(), WM_NOTIFY, info.hdr.idFrom, LPARAM(&info)); });
+            EXPECT_EQ(Text(IDC_TRANSFER_LIST), info.szText);
+            char text[80] = "";
+            TTTOOLINFOA tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = toolbar.Handle();
+            tool.uId = ID_TRANSFER_NEW;
+            tool.lpszText = text;
+            harness::OnUi([&] {
+                const HWND tips = HWND(SendMessageA(toolbar.Handle(), TB_GETTOOLTIPS, 0, 0));
+                SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
+            });
+            EXPECT_EQ(tip, text);
             editor.Control(IDC_TRANSFER_LIST).SelectRow(1);
             harness::Screenshot(editor, std::string("editor_") + language);
             const Window about = OpenAboutBox(editor);
@@ -304,48 +234,4 @@ TEST_F(EditorDialog, Screenshot)
             editor.Control(IDCANCEL).Click();
         });
     }
-}
-
-TEST_F(EditorDialog, ResizingGivesTheRightPaneTheWidthAndThePanesTheHeight)
-{
-    Run([](const Window& editor) {
-        const RECT start = editor.Rect();
-        const std::vector<RECT> before = Controls(editor);
-        const RECT rows = ClientRect(editor, IDC_ASSIGNMENT_LIST);
-        const int gap = rows.left - ClientRect(editor, IDC_TRANSFER_LIST).right;
-        const auto resize = [&](int dx, int dy) {
-            harness::OnUi([&] {
-                SetWindowPos(editor.Handle(), nullptr, 0, 0, start.right - start.left + dx,
-                             start.bottom - start.top + dy, SWP_NOMOVE | SWP_NOZORDER);
-            });
-        };
-        resize(200, 100);
-        const std::vector<RECT> after = Controls(editor);
-        EXPECT_EQ(before[1].right + 200, after[1].right) << "the reactions";
-        EXPECT_EQ(before[1].bottom + 100, after[1].bottom);
-        EXPECT_EQ(before[0].right, after[0].right) << "the transfers keep their width";
-        EXPECT_EQ(before[0].bottom + 100, after[0].bottom);
-        EXPECT_EQ(before[11].left + 200, after[11].left) << "OK";
-        EXPECT_EQ(before[11].top + 100, after[11].top);
-        EXPECT_EQ(Width(editortest::WindowInClient(editor)), WidthSum());
-
-        // With the bar far right, shrinking back would leave the reactions narrower than
-        // the gap: the bar and the transfers give way.
-        const RECT bar = ClientRect(editor, IDC_SPLITTER);
-        Drag(editor, bar.left, (bar.top + bar.bottom) / 2, 5000);
-        resize(0, 0);
-        const RECT shrunk = ClientRect(editor, IDC_ASSIGNMENT_LIST);
-        EXPECT_EQ(gap, Width(shrunk));
-        EXPECT_EQ(rows.right, shrunk.right);
-        EXPECT_EQ(shrunk.left - gap, ClientRect(editor, IDC_TRANSFER_LIST).right);
-        EXPECT_EQ(Width(editortest::WindowInClient(editor)), WidthSum());
-
-        MINMAXINFO info{};
-        harness::OnUi([&] {
-            SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-        });
-        EXPECT_EQ(start.right - start.left, info.ptMinTrackSize.x);
-        EXPECT_EQ(start.bottom - start.top, info.ptMinTrackSize.y);
-        editor.Control(IDCANCEL).Click();
-    });
 }

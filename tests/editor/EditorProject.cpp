@@ -1,5 +1,8 @@
 #include "tests/editor/EditorProject.h"
 
+#include "model/LoadDataInterface.h"
+#include "tests/model/LoadDataBuilder.h"
+
 namespace
 {
 bool FedAlsoByFem(const kvdata::Building& building, const kvdata::Position& p)
@@ -38,4 +41,19 @@ EditorProject::EditorProject(const std::function<void(kvdata::Position& own)>& c
     request.baseName = m_base.c_str();
     request.loadCount.value = static_cast<int32_t>(m_loads.size());
     request.loads = m_loads.data();
+}
+
+size_t EditorProject::GiveTheSourceASupport(size_t i)
+{
+    const kvdata::Position& source = Source(own.incoming[i]);
+    std::vector<std::string> supports;
+    for (const kvdata::Support& s : source.supports)
+        supports.push_back(s.name);
+    supports.push_back("added");
+    LoadDataBuilder data(supports, source.loads);
+    data.PointComponents({"Fz", "Fx"});
+    const std::string file = project.loadFile(source);
+    if (LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) != 0)
+        return 0;
+    return supports.size();
 }

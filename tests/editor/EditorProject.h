@@ -19,6 +19,9 @@ class EditorProject
     {
         return project.building().positions[static_cast<size_t>(transfer.source)];
     }
+    // The source of the own position's stored transfer number i gains a support, written
+    // as a design program writes it after a new calculation; its supports' count.
+    size_t GiveTheSourceASupport(size_t i);
 
     GeneratedProject project;
     const kvdata::Position& own;

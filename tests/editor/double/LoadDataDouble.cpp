@@ -14,14 +14,6 @@
 namespace
 {
 
-struct StoredRecord {
-    BindRecord record{};
-    std::string name;
-    std::vector<NodeCoord> nodes;
-    std::vector<NodeCoord> refNodes;
-    std::vector<TrapezoidPiece> pieces;
-};
-
 struct Header {
     std::string path;
     int number = 0;
@@ -29,11 +21,12 @@ struct Header {
     std::optional<int> reportedRows; // a damaged file's count instead of the rows'
 };
 
+// Records keep their path names; nodes and pieces are counted, not kept: the editor reads
+// none of them back.
 struct TransferFile {
-    int versionA = 1;
-    int versionB = 1;
     std::vector<Header> headers;
-    std::vector<StoredRecord> records;
+    std::vector<BindRecord> records;
+    std::vector<std::string> names;
     std::optional<int> reportedRecords; // a damaged file's count instead of the records'
 };
 
@@ -79,7 +72,11 @@ bool Failing(const char* call, int mode, int* result)
     return true;
 }
 
-// A bind call on a file that is not open breaks the protocol.
+#define LOG_CALL(call, mode)                                                                       \
+    if (int failed = 0; Failing(call, mode, &failed))                                              \
+    return failed
+
+// A bind call on a file that is not open, or open the other way, breaks the protocol.
 bool Usable(int mode)
 {
     if (!S().session.open || S().session.mode != mode) {
@@ -89,16 +86,25 @@ bool Usable(int mode)
     return true;
 }
 
-StoredRecord* Record(int i)
+// Record i of a file open for writing, or null.
+BindRecord* Written(int i)
 {
-    std::vector<StoredRecord>& records = S().session.file.records;
-    return i >= 0 && static_cast<size_t>(i) < records.size() ? &records[i] : nullptr;
+    std::vector<BindRecord>& records = S().session.file.records;
+    return Usable(0) && i >= 0 && static_cast<size_t>(i) < records.size() ? &records[i] : nullptr;
 }
 
 int CopyOut(char* out, const std::string& text)
 {
     std::strcpy(out, text.c_str());
     return 1;
+}
+
+// Part q of record i (a node, reference node or piece) within the count the record gave.
+int Part(const char* call, int mode, int i, int q, int32_t BindRecord::*count)
+{
+    LOG_CALL(call, mode);
+    const BindRecord* record = Written(i);
+    return record && q >= 0 && q < record->*count ? 0 : 1;
 }
 
 } // namespace
@@ -128,18 +134,12 @@ extern "C" __declspec(dllexport) void DoubleRemovePosition(int projectRef, const
 {
     S().positions.erase(PositionPath(projectRef, name));
 }
-extern "C" __declspec(dllexport) void DoubleSetVersions(const char* path, int a, int b)
-{
-    S().files[path].versionA = a;
-    S().files[path].versionB = b;
-}
 extern "C" __declspec(dllexport) void DoubleReportCounts(const char* path, int records, int header,
                                                          int rows)
 {
     TransferFile& file = S().files[path];
     file.reportedRecords = records;
-    if (header >= 0 && static_cast<size_t>(header) < file.headers.size())
-        file.headers[static_cast<size_t>(header)].reportedRows = rows;
+    file.headers.at(static_cast<size_t>(header)).reportedRows = rows;
 }
 extern "C" __declspec(dllexport) int DoubleTransferFileOpen()
 {
@@ -156,9 +156,7 @@ extern "C" __declspec(dllexport) int DoubleViolations()
 
 int Get_Position_File_New_Ex(int projectRef, const char* name, char* outPath)
 {
-    int result = 0;
-    if (Failing("Get_Position_File_New_Ex", -1, &result))
-        return result;
+    LOG_CALL("Get_Position_File_New_Ex", -1);
     const std::string path = PositionPath(projectRef, name);
     return S().positions.count(path) ? CopyOut(outPath, path) : 0;
 }
@@ -167,9 +165,7 @@ int Get_Position_File_New_Ex(int projectRef, const char* name, char* outPath)
 // the status fields say "not calculated".
 int Get_Position_Name(const char* file, char* name, char* programCode, char* field21, char* field76)
 {
-    int result = 0;
-    if (Failing("Get_Position_Name", -1, &result))
-        return result;
+    LOG_CALL("Get_Position_Name", -1);
     if (!S().positions.count(file))
         return 0;
     if (std::strncmp(file, "C:\\proj1\\", 8) == 0)
@@ -182,17 +178,13 @@ int Get_Position_Name(const char* file, char* name, char* programCode, char* fie
 
 int Get_Program_Name(const char* programCode, char* name, char*, char*)
 {
-    int result = 0;
-    if (Failing("Get_Program_Name", -1, &result))
-        return result;
+    LOG_CALL("Get_Program_Name", -1);
     return CopyOut(name, std::string("Program ") + programCode);
 }
 
 int LoadSerializeData(int mode, const char* path, LoadDataRecord* block)
 {
-    int result = 0;
-    if (Failing("LoadSerializeData", mode, &result))
-        return result;
+    LOG_CALL("LoadSerializeData", mode);
     auto found = S().positions.find(path);
     if (mode != 1 || found == S().positions.end())
         return 1;
@@ -203,8 +195,8 @@ int LoadSerializeData(int mode, const char* path, LoadDataRecord* block)
 
 void LoadFreeData(LoadDataRecord* block)
 {
-    int result = 0;
-    Failing("LoadFreeData", -1, &result);
+    int ignored = 0;
+    Failing("LoadFreeData", -1, &ignored);
     if (block->supportNames || block->loadNames || block->reactions)
         --S().loadedPositions;
     *block = LoadDataRecord{};
@@ -213,9 +205,7 @@ void LoadFreeData(LoadDataRecord* block)
 // The transfer file of a position file: the same path ending in "016".
 int ChangeExtension(const char* file, char* outPath)
 {
-    int result = 0;
-    if (Failing("ChangeExtension", -1, &result))
-        return result;
+    LOG_CALL("ChangeExtension", -1);
     const std::string path = file;
     if (path.size() < 3)
         return 1;
@@ -225,34 +215,28 @@ int ChangeExtension(const char* file, char* outPath)
 
 int InitBindData(const char* path, int mode, int* recordCount, int* headerCount)
 {
-    int result = 0;
-    if (Failing("InitBindData", mode, &result))
-        return result;
+    LOG_CALL("InitBindData", mode);
     Session& session = S().session;
     if (session.open)
         ++S().violations;
     if (mode == 1 && !S().files.count(path))
         return 1;
-    session = Session();
-    session.open = true;
-    session.mode = mode;
-    session.path = path;
-    if (mode == 1) {
-        session.file = S().files[path];
-        *recordCount =
-            session.file.reportedRecords.value_or(static_cast<int>(session.file.records.size()));
-        *headerCount = static_cast<int>(session.file.headers.size());
-    } else {
+    session = Session{true, mode, path, {}};
+    if (mode == 0) {
         session.file.records.resize(static_cast<size_t>(*recordCount));
+        session.file.names.resize(session.file.records.size());
+        return 0;
     }
+    session.file = S().files[path];
+    *recordCount =
+        session.file.reportedRecords.value_or(static_cast<int>(session.file.records.size()));
+    *headerCount = static_cast<int>(session.file.headers.size());
     return 0;
 }
 
 int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
 {
-    int result = 0;
-    if (Failing("InitBindHeader", mode, &result))
-        return result;
+    LOG_CALL("InitBindHeader", mode);
     if (!Usable(mode))
         return 1;
     Session& session = S().session;
@@ -272,9 +256,7 @@ int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
 
 int InitZuordTabelle(int mode, int* sourceLoad, int* ownLoad)
 {
-    int result = 0;
-    if (Failing("InitZuordTabelle", mode, &result))
-        return result;
+    LOG_CALL("InitZuordTabelle", mode);
     if (!Usable(mode))
         return 1;
     Session& session = S().session;
@@ -284,95 +266,49 @@ int InitZuordTabelle(int mode, int* sourceLoad, int* ownLoad)
         session.file.headers.back().rows.emplace_back(*sourceLoad, *ownLoad);
         return 0;
     }
-    if (session.header == 0)
+    if (session.header == 0 || session.row >= session.file.headers[session.header - 1].rows.size())
         return 1;
-    const Header& header = session.file.headers[session.header - 1];
-    if (session.row >= header.rows.size())
-        return 1;
-    *sourceLoad = header.rows[session.row].first;
-    *ownLoad = header.rows[session.row++].second;
+    std::tie(*sourceLoad, *ownLoad) = session.file.headers[session.header - 1].rows[session.row++];
     return 0;
 }
 
 int SetIPathName(int i, const char* name)
 {
-    int result = 0;
-    if (Failing("SetIPathName", -1, &result))
-        return result;
-    if (!Usable(0) || !Record(i))
+    LOG_CALL("SetIPathName", -1);
+    if (!Written(i))
         return 1;
-    Record(i)->name = name;
+    S().session.file.names[static_cast<size_t>(i)] = name;
     return 0;
 }
 
 int SetIBindStructData(int i, const BindRecord* record)
 {
-    int result = 0;
-    if (Failing("SetIBindStructData", -1, &result))
-        return result;
-    if (!Usable(0) || !Record(i))
+    LOG_CALL("SetIBindStructData", -1);
+    BindRecord* stored = Written(i);
+    if (!stored)
         return 1;
-    StoredRecord& stored = *Record(i);
-    stored.record = *record;
-    stored.nodes.assign(static_cast<size_t>(record->nodeCount), NodeCoord{});
-    stored.refNodes.assign(static_cast<size_t>(record->refNodeCount), NodeCoord{});
-    stored.pieces.assign(record->trapezoids, record->trapezoids + record->trapezoidCount);
+    *stored = *record;
     return 0;
 }
 
-namespace
+int BindNodeCoords(int mode, int i, int q, double*, double*, double*)
 {
-int BindCoords(const char* call, bool reference, int mode, int i, int q, double* x, double* y,
-               double* z)
-{
-    int result = 0;
-    if (Failing(call, mode, &result))
-        return result;
-    if (!Usable(0) || !Record(i))
-        return 1;
-    std::vector<NodeCoord>& nodes = reference ? Record(i)->refNodes : Record(i)->nodes;
-    if (q < 0 || static_cast<size_t>(q) >= nodes.size())
-        return 1;
-    nodes[static_cast<size_t>(q)] = {*x, *y, *z};
-    return 0;
-}
-} // namespace
-
-int BindNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
-{
-    return BindCoords("BindNodeCoords", false, mode, i, q, x, y, z);
+    return Part("BindNodeCoords", mode, i, q, &BindRecord::nodeCount);
 }
 
-int BindRefNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
+int BindRefNodeCoords(int mode, int i, int q, double*, double*, double*)
 {
-    return BindCoords("BindRefNodeCoords", true, mode, i, q, x, y, z);
+    return Part("BindRefNodeCoords", mode, i, q, &BindRecord::refNodeCount);
 }
 
-int BindTrapezoidLoad(int mode, int i, int k, int* kind, double* q1, double* q2, double* x1,
-                      double* x2)
+int BindTrapezoidLoad(int mode, int i, int k, int*, double*, double*, double*, double*)
 {
-    int result = 0;
-    if (Failing("BindTrapezoidLoad", mode, &result))
-        return result;
-    if (!Usable(0) || !Record(i))
-        return 1;
-    std::vector<TrapezoidPiece>& pieces = Record(i)->pieces;
-    if (k < 0 || static_cast<size_t>(k) >= pieces.size())
-        return 1;
-    TrapezoidPiece& piece = pieces[static_cast<size_t>(k)];
-    piece.kind = *kind;
-    piece.q1 = *q1;
-    piece.q2 = *q2;
-    piece.x1 = *x1;
-    piece.x2 = *x2;
-    return 0;
+    return Part("BindTrapezoidLoad", mode, i, k, &BindRecord::trapezoidCount);
 }
 
 int LoadBindSerializeData(int mode)
 {
-    int result = 0;
-    if (Failing("LoadBindSerializeData", mode, &result))
-        return result;
+    LOG_CALL("LoadBindSerializeData", mode);
     if (!Usable(mode))
         return 1;
     if (mode == 0)
@@ -382,49 +318,43 @@ int LoadBindSerializeData(int mode)
 
 int BindGetVersions(int* a, int* version)
 {
-    int result = 0;
-    if (Failing("BindGetVersions", -1, &result))
-        return result;
+    LOG_CALL("BindGetVersions", -1);
     if (!Usable(1))
         return 1;
-    *a = S().session.file.versionA;
-    *version = S().session.file.versionB;
+    *a = 1;
+    *version = 1;
     return 0;
 }
 
-// Records with their pointers into the open file's copy.
+// Records with their path names; no nodes, reference nodes or pieces (see TransferFile).
 int GetTotalCopyOfBinds(BindRecord** records)
 {
-    int result = 0;
-    if (Failing("GetTotalCopyOfBinds", -1, &result))
-        return result;
+    LOG_CALL("GetTotalCopyOfBinds", -1);
     if (!Usable(1))
         return 0;
-    std::vector<StoredRecord>& stored = S().session.file.records;
-    *records = new BindRecord[stored.size()];
-    for (size_t i = 0; i < stored.size(); ++i) {
-        BindRecord& record = (*records)[i];
-        record = stored[i].record;
-        record.positionName = stored[i].name.data();
-        record.nodes = stored[i].nodes.empty() ? nullptr : stored[i].nodes.data();
-        record.refNodes = stored[i].refNodes.empty() ? nullptr : stored[i].refNodes.data();
-        record.trapezoids = stored[i].pieces.empty() ? nullptr : stored[i].pieces.data();
+    TransferFile& file = S().session.file;
+    *records = new BindRecord[file.records.size()];
+    for (size_t i = 0; i < file.records.size(); ++i) {
+        (*records)[i] = file.records[i];
+        (*records)[i].positionName = file.names[i].data();
+        (*records)[i].nodes = (*records)[i].refNodes = nullptr;
+        (*records)[i].trapezoids = nullptr;
     }
-    return static_cast<int>(stored.size());
+    return static_cast<int>(file.records.size());
 }
 
 void FreeTotalCopyOfBinds(int, BindRecord** records)
 {
-    int result = 0;
-    Failing("FreeTotalCopyOfBinds", -1, &result);
+    int ignored = 0;
+    Failing("FreeTotalCopyOfBinds", -1, &ignored);
     delete[] * records;
     *records = nullptr;
 }
 
 void LoadBindFree(void)
 {
-    int result = 0;
-    Failing("LoadBindFree", -1, &result);
+    int ignored = 0;
+    Failing("LoadBindFree", -1, &ignored);
     if (!S().session.open)
         ++S().violations;
     S().session = Session();

@@ -37,10 +37,8 @@ DOUBLE_CALL(void, DoubleAddPosition,
             (int projectRef, const char* name, const LoadDataRecord* record),
             (projectRef, name, record));
 DOUBLE_CALL(void, DoubleRemovePosition, (int projectRef, const char* name), (projectRef, name));
-// The version numbers a stored transfer file reports.
-DOUBLE_CALL(void, DoubleSetVersions, (const char* path, int a, int b), (path, a, b));
 // What a damaged file reports when it is opened for reading: its record count, and the
-// row count of header number header (-1: none).
+// row count of header number header.
 DOUBLE_CALL(void, DoubleReportCounts, (const char* path, int records, int header, int rows),
             (path, records, header, rows));
 // Protocol state: a transfer file is open; position data read and not yet freed; the

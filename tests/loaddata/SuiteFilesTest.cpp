@@ -256,6 +256,14 @@ TEST(SuiteEnvironment, FileStampsFollowFilesThatComeAndGo)
     EXPECT_TRUE(created.exists) << "created after it was found missing";
     EXPECT_EQ(created.size, 4u);
     EXPECT_TRUE(sameStamp(created, fileStamp(path)));
+    // One byte more within the same tick of the clock still differs.
+    const auto time = std::filesystem::last_write_time(path);
+    f = std::fopen(path.c_str(), "ab");
+    ASSERT_NE(f, nullptr);
+    std::fputs("!", f);
+    std::fclose(f);
+    std::filesystem::last_write_time(path, time);
+    EXPECT_FALSE(sameStamp(created, fileStamp(path)));
     std::remove(path.c_str());
     EXPECT_FALSE(fileStamp(path).exists);
     std::filesystem::remove_all(folder);

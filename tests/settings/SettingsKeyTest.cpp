@@ -97,7 +97,7 @@ TEST_F(SettingsKeyTest, UnusableStringValuesLeaveAnEmptyBufferAndFail)
     m_sandbox.SetString(settings::kCurPath, "far longer than eight");
     size = sizeof buffer;
     std::strcpy(buffer, "old");
-    EXPECT_NE(ERROR_SUCCESS, m_key.QueryString(buffer, settings::kCurPath, &size));
+    EXPECT_EQ(ERROR_MORE_DATA, m_key.QueryString(buffer, settings::kCurPath, &size));
     EXPECT_STREQ("", buffer);
 
     size = sizeof buffer;

@@ -1,4 +1,5 @@
 #include "loaddata/LoadDataBlock.h"
+#include "loaddata/PositionFile.h"
 #include "model/LoadDataInterface.h"
 #include "support/SampleLoadData.h"
 #include "support/TempFolder.h"
@@ -57,6 +58,15 @@ TEST(LoadDataCalls, WriteThenReadEveryField)
     ASSERT_EQ(writeAsDesignProgram(path, empty), 0);
     ASSERT_EQ(LoadSerializeData(1, path.c_str(), &block), 0);
     EXPECT_TRUE(isZero(block)); // zero supports, zero loads: nothing allocated
+    LoadFreeData(&block);
+
+    PositionLoadData older = samplePosition();
+    older.dataVersion = 0;
+    ASSERT_EQ(writePositionFile(path, older), FormatError::None);
+    ASSERT_EQ(LoadSerializeData(1, path.c_str(), &block), 0);
+    ASSERT_EQ(GetLoadDataVersions(&a, &b), 0);
+    EXPECT_EQ(a, 1) << "the format's version";
+    EXPECT_EQ(b, 0) << "the data's version";
     LoadFreeData(&block);
 }
 

@@ -1,5 +1,6 @@
-// The suite files with fixed layouts: the plan file and the program name file, byte for
-// byte, on real, truncated, damaged and hostile input; the position file names.
+// The suite files with fixed layouts: the plan file and the program name file,
+// byte for byte, on real, truncated, damaged and hostile input; the position
+// file names.
 #include "loaddata/FixedLayout.h"
 #include "loaddata/PlanFile.h"
 #include "loaddata/PositionFileName.h"
@@ -11,7 +12,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace loaddata;
@@ -32,6 +35,12 @@ PlanRecord record(const std::string& name, int16_t femNumber = 0)
     r.volume = "Band 1";
     r.group = "Erdgeschoss";
     return r;
+}
+
+auto fields(const PlanRecord& r)
+{
+    return std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark,
+                    r.changes, r.volume, r.group);
 }
 
 PlanFile samplePlan()
@@ -73,16 +82,7 @@ TEST(PlanFile, RoundTripWithTheSuitesOffsets)
     ASSERT_EQ(plan.records.size(), 3u);
     EXPECT_TRUE(plan.records[1].name.empty());
     const PlanRecord& r = plan.records[2];
-    EXPECT_EQ(r.name, "1.03 Wand");
-    EXPECT_EQ(r.programCode, "01067");
-    EXPECT_EQ(r.fileLetters, "WA");
-    EXPECT_EQ(r.femNumber, -12);
-    EXPECT_EQ(r.status, planStatus(true));
-    EXPECT_EQ(r.remark, "Mauerwerkswand KS 20-1,8");
-    EXPECT_EQ(r.changes, 3);
-    EXPECT_EQ(r.volume, "Band 1");
-    EXPECT_EQ(r.group, "Erdgeschoss");
-
+    EXPECT_EQ(fields(r), fields(record("1.03 Wand", -12)));
     const std::string field = planRemarkField(r);
     ASSERT_EQ(field.size(), 75u);
     EXPECT_EQ(field.substr(70), "00003");
@@ -119,51 +119,53 @@ TEST(PlanFile, EveryTruncationAndEveryFlippedByteIsFound)
     EXPECT_EQ(parsed(longer), FormatError::BadContent);
 }
 
+// Each case changes the good file and seals the header or the first record
+// again.
 TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
 {
-    std::vector<unsigned char> bytes = encoded(samplePlan());
-    std::vector<unsigned char> huge = bytes;
-    writeU32(&huge[12], 0xFFFFFFFFu);
-    seal(huge.data(), 341);
-    EXPECT_EQ(parsed(huge), FormatError::BadContent);
-    std::vector<unsigned char> more = bytes;
-    writeU32(&more[12], 4);
-    seal(more.data(), 341);
-    EXPECT_EQ(parsed(more), FormatError::Truncated);
-    std::vector<unsigned char> version = bytes;
-    writeU16(&version[8], 2);
-    seal(version.data(), 341);
-    EXPECT_EQ(parsed(version), FormatError::BadVersion);
-    std::vector<unsigned char> control = bytes;
-    control[345 + 3] = '\n';
-    seal(&control[345], 396);
-    EXPECT_EQ(parsed(control), FormatError::BadContent);
-    std::vector<unsigned char> letters = bytes;
-    letters[345 + 16] = 'x';
-    seal(&letters[345], 396);
-    EXPECT_EQ(parsed(letters), FormatError::BadContent) << "a program code of digits only";
-    std::vector<unsigned char> wildcard = bytes;
-    wildcard[345 + 21] = '*';
-    seal(&wildcard[345], 396);
-    EXPECT_EQ(parsed(wildcard), FormatError::BadContent) << "file letters go into a pattern";
+    const std::vector<unsigned char> good = encoded(samplePlan());
+    const struct {
+        const char* what;
+        std::size_t at; // the header (0) or the first record (345)
+        std::function<void(unsigned char*)> change;
+        FormatError error;
+    } cases[] = {
+        {"a huge record count", 0, [](unsigned char* b) { writeU32(b + 12, 0xFFFFFFFFu); },
+         FormatError::BadContent},
+        {"more records than stored", 0, [](unsigned char* b) { writeU32(b + 12, 4); },
+         FormatError::Truncated},
+        {"a newer version", 0, [](unsigned char* b) { writeU16(b + 8, 2); },
+         FormatError::BadVersion},
+        {"a control character", 345, [](unsigned char* b) { b[3] = '\n'; },
+         FormatError::BadContent},
+        {"a program code of digits only", 345, [](unsigned char* b) { b[16] = 'x'; },
+         FormatError::BadContent},
+        {"file letters go into a pattern", 345, [](unsigned char* b) { b[21] = '*'; },
+         FormatError::BadContent},
+    };
+    for (const auto& c : cases) {
+        std::vector<unsigned char> bytes = good;
+        c.change(&bytes[c.at]);
+        seal(&bytes[c.at], c.at == 0 ? 341 : 396);
+        EXPECT_EQ(parsed(bytes), c.error) << c.what;
+    }
     EXPECT_EQ(parsed({'P', 'K', 3, 4}), FormatError::Truncated);
 }
 
 TEST(PlanFile, WriterRefusesWhatTheLayoutCannotHold)
 {
-    std::vector<unsigned char> bytes;
-    PlanFile plan = samplePlan();
-    plan.records[0].name = "a name of seventeen";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
-    plan = samplePlan();
-    plan.records[0].programCode = "67";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
-    plan = samplePlan();
-    plan.records[0].fileLetters = "*?";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData) << "letters only";
-    plan = samplePlan();
-    plan.records[0].changes = 100000;
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    const std::function<void(PlanRecord&)> changes[] = {
+        [](PlanRecord& r) { r.name = "a name of seventeen"; },
+        [](PlanRecord& r) { r.programCode = "67"; },
+        [](PlanRecord& r) { r.fileLetters = "*?"; }, // letters only
+        [](PlanRecord& r) { r.changes = 100000; },
+    };
+    for (const auto& change : changes) {
+        PlanFile plan = samplePlan();
+        change(plan.records[0]);
+        std::vector<unsigned char> bytes;
+        EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    }
 }
 
 TEST(ProgramNameFile, RoundTripOffsetsAndDamage)

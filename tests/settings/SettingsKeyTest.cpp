@@ -86,8 +86,8 @@ TEST_F(SettingsKeyTest, UnusableStringValuesLeaveAnEmptyBufferAndFail)
     EXPECT_EQ(ERROR_INVALID_DATA, m_key.QueryString(buffer, settings::kLanguage, &size));
     EXPECT_STREQ("", buffer);
 
-    // Exactly the buffer's size in characters and no terminating zero (nor a zero right
-    // behind the data, which the system would count in): read as missing.
+    // Exactly the buffer's size in characters and no terminating zero (nor a zero
+    // right behind the data, which the system would count in): read as missing.
     m_sandbox.SetRaw(settings::kCurPosition, REG_SZ, "ABCDEFGHX", 8);
     size = sizeof buffer;
     std::strcpy(buffer, "old");
@@ -103,14 +103,11 @@ TEST_F(SettingsKeyTest, UnusableStringValuesLeaveAnEmptyBufferAndFail)
     size = sizeof buffer;
     EXPECT_EQ(ERROR_INVALID_DATA, m_key.QueryString(buffer, "Missing", &size));
     EXPECT_NE(ERROR_SUCCESS, m_key.QueryString(buffer, "Missing", nullptr));
-}
 
-TEST_F(SettingsKeyTest, ReadsThroughAKeyThatFailedToOpenFail)
-{
+    // Reads through a key that failed to open fail.
     KVSettingsKey closed;
     DWORD value = 0;
-    char buffer[16] = "old";
-    DWORD size = sizeof buffer;
+    std::strcpy(buffer, "old");
     EXPECT_NE(ERROR_SUCCESS, closed.QueryNumber(settings::kCurLoad, value));
     EXPECT_NE(ERROR_SUCCESS, closed.QueryString(buffer, settings::kLanguage, &size));
     EXPECT_STREQ("", buffer);

@@ -41,8 +41,7 @@ TEST(PositionFile, RoundTripsEveryFieldAndEmptyPositions)
     ASSERT_EQ(readPositionFile(path, read, &formatVersion), FormatError::None);
     EXPECT_EQ(formatVersion, 1u);
     EXPECT_TRUE(read == written);
-    EXPECT_EQ(readBytes(path),
-              encoded(written)); // the bytes depend on the data alone
+    EXPECT_EQ(readBytes(path), encoded(written)); // the bytes depend on the data alone
 
     PositionLoadData noSupports;
     noSupports.loads = {"g", "q"};
@@ -91,8 +90,7 @@ TEST(PositionFile, RefusesDamagedFiles)
                   FormatError::BadContent)
             << count;
 
-    // Many supports and many loads whose product of reaction blocks the file
-    // cannot hold.
+    // Many supports and many loads whose product of reaction blocks the file cannot hold.
     std::vector<unsigned char> content(12, 0);
     for (int list = 0; list < 2; ++list) {
         content.insert(content.end(), {0x00, 0x01, 0x00, 0x00}); // 256 empty names
@@ -100,8 +98,7 @@ TEST(PositionFile, RefusesDamagedFiles)
     }
     EXPECT_EQ(decode(sealContent(kPositionFileKind, content)), FormatError::BadContent);
 
-    // One support, one load, one component with two pieces declared and none
-    // stored.
+    // One support, one load, one component with two pieces declared and none stored.
     ByteWriter w;
     for (int32_t value : {1, 0, 1})
         w.i32(value); // version, data word, coordinate system
@@ -114,14 +111,12 @@ TEST(PositionFile, RefusesDamagedFiles)
     w.i32(0);
     w.f64(0.0);
     for (int32_t value : {0, 2, 0, 0, 0})
-        w.i32(value); // distributed, pieces per component, pieces, nodes, reference
-                      // nodes
+        w.i32(value); // distributed, pieces per component, pieces, nodes, reference nodes
     EXPECT_EQ(decode(sealContent(kPositionFileKind, w.take())), FormatError::BadContent);
 }
 
-// A failed save, also one that the system refuses at the replace (as with a
-// reader that holds the old file open without sharing its deletion), leaves the
-// previous file alone.
+// A failed save, also one that the system refuses at the replace (as with a reader that
+// holds the old file open without sharing its deletion), leaves the previous file alone.
 TEST(PositionFile, MissingFilesAndFailedSaves)
 {
     TempFolder folder;

@@ -1,6 +1,5 @@
-// The suite files with fixed layouts: the plan file and the program name file,
-// byte for byte, on real, truncated, damaged and hostile input; the position
-// file names.
+// The suite files with fixed layouts: the plan file and the program name file, byte for
+// byte, on real, truncated, damaged and hostile input; the position file names.
 #include "loaddata/FixedLayout.h"
 #include "loaddata/PlanFile.h"
 #include "loaddata/PositionFileName.h"
@@ -119,8 +118,7 @@ TEST(PlanFile, EveryTruncationAndEveryFlippedByteIsFound)
     EXPECT_EQ(parsed(longer), FormatError::BadContent);
 }
 
-// Each case changes the good file and seals the header or the first record
-// again.
+// Each case changes the good file and seals the header or the first record again.
 TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
 {
     const std::vector<unsigned char> good = encoded(samplePlan());

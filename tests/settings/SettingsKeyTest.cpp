@@ -86,8 +86,8 @@ TEST_F(SettingsKeyTest, UnusableStringValuesLeaveAnEmptyBufferAndFail)
     EXPECT_EQ(ERROR_INVALID_DATA, m_key.QueryString(buffer, settings::kLanguage, &size));
     EXPECT_STREQ("", buffer);
 
-    // Exactly the buffer's size in characters and no terminating zero (nor a zero
-    // right behind the data, which the system would count in): read as missing.
+    // Exactly the buffer's size in characters and no terminating zero (nor a zero right
+    // behind the data, which the system would count in): read as missing.
     m_sandbox.SetRaw(settings::kCurPosition, REG_SZ, "ABCDEFGHX", 8);
     size = sizeof buffer;
     std::strcpy(buffer, "old");

@@ -70,8 +70,7 @@ TEST_F(BindCalls, MissingFileReadsAsEmptyDamagedFileFails)
     EXPECT_NE(InitBindData(m_path.c_str(), 1, &n, &h), 0);
     EXPECT_EQ(n, 0);
     EXPECT_EQ(h, 0);
-    // A failed open leaves nothing open: the next one needs no LoadBindFree
-    // first.
+    // A failed open leaves nothing open: the next one needs no LoadBindFree first.
     ASSERT_EQ(writeThroughCalls(m_path, sampleTransfer()), 0);
     std::vector<unsigned char> bytes = readBytes(m_path);
     bytes[bytes.size() / 2] ^= 0x10;
@@ -134,11 +133,9 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     std::string longPath(260, 'p');                // longer than any reader's buffer allows
     EXPECT_NE(InitBindHeader(&longPath[0], 0, &number, &rows), 0);
     ASSERT_EQ(InitBindHeader(path, 0, &number, &rows), 0);
-    EXPECT_NE(InitBindHeader(path, 0, &number, &rows),
-              0);                           // only one header announced
-    EXPECT_NE(LoadBindSerializeData(0), 0); // its row is missing
-    EXPECT_NE(InitBindHeader(path, 1, &number, &rows),
-              0); // reading while writing
+    EXPECT_NE(InitBindHeader(path, 0, &number, &rows), 0); // only one header announced
+    EXPECT_NE(LoadBindSerializeData(0), 0);                // its row is missing
+    EXPECT_NE(InitBindHeader(path, 1, &number, &rows), 0); // reading while writing
     ASSERT_EQ(InitZuordTabelle(0, &one, &one), 0);
     EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // one row announced
 
@@ -170,8 +167,7 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     EXPECT_NE(BindRefNodeCoords(0, 0, 0, &x, &y, &z), 0); // none announced
     EXPECT_EQ(BindNodeCoords(0, 0, 1, &x, &y, &z), 0);
     EXPECT_NE(BindTrapezoidLoad(0, 0, 2, &kind, &x, &y, &z, &z), 0);
-    EXPECT_NE(BindTrapezoidLoad(1, 0, 0, &kind, &x, &y, &z, &z),
-              0); // reading while writing
+    EXPECT_NE(BindTrapezoidLoad(1, 0, 0, &kind, &x, &y, &z, &z), 0); // reading while writing
     ASSERT_EQ(LoadBindSerializeData(0), 0);
     EXPECT_NE(LoadBindSerializeData(0), 0); // stored once
     EXPECT_NE(SetIPathName(0, "d010001"), 0);
@@ -195,8 +191,7 @@ TEST_F(BindCalls, ReadingChecksOrderAndArguments)
     ASSERT_EQ(h, 3);
     char path[264];
     BindRecord record{};
-    EXPECT_NE(GetIBindStructData(0, &record),
-              0); // records only after LoadBindSerializeData
+    EXPECT_NE(GetIBindStructData(0, &record), 0); // records only after LoadBindSerializeData
     EXPECT_NE(GetIPathName(0, path), 0);
     int number = 0, rows = 0, a = 0, b = 0;
     EXPECT_NE(InitZuordTabelle(1, &a, &b), 0); // before the first header

@@ -1,5 +1,4 @@
 #include "loaddata/ByteReader.h"
-#include "loaddata/ByteWriter.h"
 #include "loaddata/Crc32.h"
 
 #include <gtest/gtest.h>
@@ -14,35 +13,6 @@ TEST(Crc32, KnownValues)
     const char* text = "123456789";
     EXPECT_EQ(crc32(reinterpret_cast<const unsigned char*>(text), std::strlen(text)), 0xCBF43926u);
     EXPECT_EQ(crc32(nullptr, 0), 0u);
-}
-
-TEST(ByteReader, ReadsWhatTheWriterWrote)
-{
-    ByteWriter w;
-    w.u32(0xA1B2C3D4u);
-    w.i32(-7);
-    w.f64(-1.5e-300);
-    w.text("Auflager A");
-    w.text("");
-    const std::vector<unsigned char> bytes = w.take();
-    ASSERT_EQ(bytes.size(), 4u + 4 + 8 + 14 + 4);
-    EXPECT_EQ(bytes[0], 0xD4); // little-endian on every machine
-    EXPECT_EQ(bytes[3], 0xA1);
-
-    ByteReader r(bytes.data(), bytes.size());
-    uint32_t u = 0;
-    int32_t i = 0;
-    double d = 0;
-    std::string a, b;
-    EXPECT_TRUE(r.u32(u) && r.i32(i) && r.f64(d) && r.text(a, 259) && r.text(b, 259));
-    EXPECT_EQ(u, 0xA1B2C3D4u);
-    EXPECT_EQ(i, -7);
-    EXPECT_EQ(d, -1.5e-300);
-    EXPECT_EQ(a, "Auflager A");
-    EXPECT_EQ(b, "");
-    EXPECT_TRUE(r.atEnd());
-    EXPECT_FALSE(r.u32(u));
-    EXPECT_FALSE(r.ok());
 }
 
 // Little-endian counts and texts; each case's reading must fail.

@@ -5,13 +5,16 @@
 #include "loaddata/PositionFileName.h"
 #include "loaddata/ProgramNameFile.h"
 #include "loaddata/SuiteEnvironment.h"
+#include "support/DamageChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace loaddata;
@@ -32,6 +35,12 @@ PlanRecord record(const std::string& name, int16_t femNumber = 0)
     r.volume = "Band 1";
     r.group = "Erdgeschoss";
     return r;
+}
+
+auto fields(const PlanRecord& r)
+{
+    return std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark,
+                    r.changes, r.volume, r.group);
 }
 
 PlanFile samplePlan()
@@ -73,16 +82,7 @@ TEST(PlanFile, RoundTripWithTheSuitesOffsets)
     ASSERT_EQ(plan.records.size(), 3u);
     EXPECT_TRUE(plan.records[1].name.empty());
     const PlanRecord& r = plan.records[2];
-    EXPECT_EQ(r.name, "1.03 Wand");
-    EXPECT_EQ(r.programCode, "01067");
-    EXPECT_EQ(r.fileLetters, "WA");
-    EXPECT_EQ(r.femNumber, -12);
-    EXPECT_EQ(r.status, planStatus(true));
-    EXPECT_EQ(r.remark, "Mauerwerkswand KS 20-1,8");
-    EXPECT_EQ(r.changes, 3);
-    EXPECT_EQ(r.volume, "Band 1");
-    EXPECT_EQ(r.group, "Erdgeschoss");
-
+    EXPECT_EQ(fields(r), fields(record("1.03 Wand", -12)));
     const std::string field = planRemarkField(r);
     ASSERT_EQ(field.size(), 75u);
     EXPECT_EQ(field.substr(70), "00003");
@@ -104,66 +104,55 @@ TEST(PlanFile, NamesAreStoredInTheOemCodePage)
 
 TEST(PlanFile, EveryTruncationAndEveryFlippedByteIsFound)
 {
-    const std::vector<unsigned char> bytes = encoded(samplePlan());
-    for (std::size_t size = 0; size < bytes.size(); ++size)
-        EXPECT_NE(parsed(std::vector<unsigned char>(bytes.begin(), bytes.begin() + size)),
-                  FormatError::None)
-            << size;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::vector<unsigned char> damaged = bytes;
-        damaged[i] ^= 0x01;
-        EXPECT_NE(parsed(damaged), FormatError::None) << "byte " << i;
-    }
-    std::vector<unsigned char> longer = bytes;
-    longer.push_back(0);
-    EXPECT_EQ(parsed(longer), FormatError::BadContent);
+    expectCutsAndFlipsRefused(encoded(samplePlan()), parsed, {0x01});
 }
 
+// Each case changes the good file and seals the header or the first record again.
 TEST(PlanFile, HostileHeadersAndRecordsAreRefused)
 {
-    std::vector<unsigned char> bytes = encoded(samplePlan());
-    std::vector<unsigned char> huge = bytes;
-    writeU32(&huge[12], 0xFFFFFFFFu);
-    seal(huge.data(), 341);
-    EXPECT_EQ(parsed(huge), FormatError::BadContent);
-    std::vector<unsigned char> more = bytes;
-    writeU32(&more[12], 4);
-    seal(more.data(), 341);
-    EXPECT_EQ(parsed(more), FormatError::Truncated);
-    std::vector<unsigned char> version = bytes;
-    writeU16(&version[8], 2);
-    seal(version.data(), 341);
-    EXPECT_EQ(parsed(version), FormatError::BadVersion);
-    std::vector<unsigned char> control = bytes;
-    control[345 + 3] = '\n';
-    seal(&control[345], 396);
-    EXPECT_EQ(parsed(control), FormatError::BadContent);
-    std::vector<unsigned char> letters = bytes;
-    letters[345 + 16] = 'x';
-    seal(&letters[345], 396);
-    EXPECT_EQ(parsed(letters), FormatError::BadContent) << "a program code of digits only";
-    std::vector<unsigned char> wildcard = bytes;
-    wildcard[345 + 21] = '*';
-    seal(&wildcard[345], 396);
-    EXPECT_EQ(parsed(wildcard), FormatError::BadContent) << "file letters go into a pattern";
+    const std::vector<unsigned char> good = encoded(samplePlan());
+    const struct {
+        const char* what;
+        std::size_t at; // the header (0) or the first record (345)
+        std::function<void(unsigned char*)> change;
+        FormatError error;
+    } cases[] = {
+        {"a huge record count", 0, [](unsigned char* b) { writeU32(b + 12, 0xFFFFFFFFu); },
+         FormatError::BadContent},
+        {"more records than stored", 0, [](unsigned char* b) { writeU32(b + 12, 4); },
+         FormatError::Truncated},
+        {"a newer version", 0, [](unsigned char* b) { writeU16(b + 8, 2); },
+         FormatError::BadVersion},
+        {"a control character", 345, [](unsigned char* b) { b[3] = '\n'; },
+         FormatError::BadContent},
+        {"a program code of digits only", 345, [](unsigned char* b) { b[16] = 'x'; },
+         FormatError::BadContent},
+        {"file letters go into a pattern", 345, [](unsigned char* b) { b[21] = '*'; },
+         FormatError::BadContent},
+    };
+    for (const auto& c : cases) {
+        std::vector<unsigned char> bytes = good;
+        c.change(&bytes[c.at]);
+        seal(&bytes[c.at], c.at == 0 ? 341 : 396);
+        EXPECT_EQ(parsed(bytes), c.error) << c.what;
+    }
     EXPECT_EQ(parsed({'P', 'K', 3, 4}), FormatError::Truncated);
 }
 
 TEST(PlanFile, WriterRefusesWhatTheLayoutCannotHold)
 {
-    std::vector<unsigned char> bytes;
-    PlanFile plan = samplePlan();
-    plan.records[0].name = "a name of seventeen";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
-    plan = samplePlan();
-    plan.records[0].programCode = "67";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
-    plan = samplePlan();
-    plan.records[0].fileLetters = "*?";
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData) << "letters only";
-    plan = samplePlan();
-    plan.records[0].changes = 100000;
-    EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    const std::function<void(PlanRecord&)> changes[] = {
+        [](PlanRecord& r) { r.name = "a name of seventeen"; },
+        [](PlanRecord& r) { r.programCode = "67"; },
+        [](PlanRecord& r) { r.fileLetters = "*?"; }, // letters only
+        [](PlanRecord& r) { r.changes = 100000; },
+    };
+    for (const auto& change : changes) {
+        PlanFile plan = samplePlan();
+        change(plan.records[0]);
+        std::vector<unsigned char> bytes;
+        EXPECT_EQ(encodePlanFile(plan, bytes), FormatError::InvalidData);
+    }
 }
 
 TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
@@ -183,13 +172,11 @@ TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
     EXPECT_EQ(back.programs[2].version, "2.0");
     EXPECT_TRUE(back.programs[1].name.empty());
 
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::vector<unsigned char> damaged = bytes;
-        damaged[i] ^= 0x40;
-        EXPECT_NE(parseProgramNameFile(damaged.data(), damaged.size(), back), FormatError::None)
-            << "byte " << i;
-        EXPECT_NE(parseProgramNameFile(bytes.data(), i, back), FormatError::None) << i;
-    }
+    expectCutsAndFlipsRefused(bytes,
+                              [&back](const std::vector<unsigned char>& b) {
+                                  return parseProgramNameFile(b.data(), b.size(), back);
+                              },
+                              {0x40});
     std::vector<unsigned char> huge = bytes;
     writeU32(&huge[12], 0x7FFFFFFF);
     seal(huge.data(), 20);
@@ -252,10 +239,20 @@ TEST(SuiteEnvironment, FileStampsFollowFilesThatComeAndGo)
     ASSERT_NE(f, nullptr);
     std::fputs("data", f);
     std::fclose(f);
+    // Dated by the same call as below, whatever resolution it keeps.
+    const auto time = std::filesystem::last_write_time(path);
+    std::filesystem::last_write_time(path, time);
     const FileStamp created = fileStamp(path);
     EXPECT_TRUE(created.exists) << "created after it was found missing";
     EXPECT_EQ(created.size, 4u);
     EXPECT_TRUE(sameStamp(created, fileStamp(path)));
+    // One byte more within the same tick of the clock still differs.
+    f = std::fopen(path.c_str(), "ab");
+    ASSERT_NE(f, nullptr);
+    std::fputs("!", f);
+    std::fclose(f);
+    std::filesystem::last_write_time(path, time);
+    EXPECT_FALSE(sameStamp(created, fileStamp(path)));
     std::remove(path.c_str());
     EXPECT_FALSE(fileStamp(path).exists);
     std::filesystem::remove_all(folder);

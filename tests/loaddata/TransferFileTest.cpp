@@ -36,8 +36,6 @@ TEST(TransferFile, RoundTripsEveryField)
     ASSERT_EQ(readTransferFile(path, read, &formatVersion), FormatError::None);
     EXPECT_EQ(formatVersion, 1u);
     EXPECT_TRUE(read == sampleTransfer());
-    EXPECT_EQ(read.records[1].trapezoids[1].carried[0], samplePiece(2).carried[0]);
-    EXPECT_EQ(read.records[2].fields.transferNumber, -12);
     EXPECT_EQ(read.records[0].fields.trapezoids, nullptr);
 
     for (int32_t version = 0; version <= kCurrentTransferVersion; ++version) {

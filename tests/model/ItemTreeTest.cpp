@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -18,16 +19,17 @@ KVComponent& Component(const KVItem& item, int s, int l, int c)
     return *item.GetSupport(s)->GetLoad(l)->GetComponent(c);
 }
 
-void ExpectPlacement(const KVItem& item, const double (&expected)[9])
+// What a component took from its block and what it starts with.
+auto Fields(const KVComponent& c)
 {
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(item.m_dOrigin[i], expected[i]);
-        EXPECT_EQ(item.m_dXAxis[i], expected[3 + i]);
-        EXPECT_EQ(item.m_dYAxis[i], expected[6 + i]);
-    }
+    return std::make_tuple(c.m_nSelected, c.m_nKind, c.value, c.factor, c.idealisation,
+                           c.distributed, c.m_nDataWord, c.trapezoidCount);
 }
 
-const double kDefaultPlacement[9] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+bool HasNoArrays(const KVComponent& c)
+{
+    return !c.trapezoids && !c.nodes && !c.refNodes;
+}
 
 } // namespace
 
@@ -40,7 +42,12 @@ TEST(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
     item.BuildFromLoadData(1, position.Record());
 
     EXPECT_EQ(item.m_nCoordinateSystem, 2);
-    ExpectPlacement(item, kDefaultPlacement);
+    const double placement[9] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(item.m_dOrigin[i], placement[i]);
+        EXPECT_EQ(item.m_dXAxis[i], placement[3 + i]);
+        EXPECT_EQ(item.m_dYAxis[i], placement[6 + i]);
+    }
     ASSERT_EQ(item.GetSupportCount(), 2);
     EXPECT_STREQ(item.GetSupport(1)->m_strName, "B");
     EXPECT_EQ(item.GetSupport(1)->m_nSelected, 1);
@@ -50,19 +57,9 @@ TEST(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
     EXPECT_EQ(load.m_nSelected, 1);
     EXPECT_EQ(load.ownLoad, -1);
     ASSERT_EQ(load.GetComponentCount(), 3);
-    const KVComponent& c = *load.GetComponent(1);
-    EXPECT_STREQ(c.m_strName, "Fz");
-    EXPECT_EQ(c.m_nSelected, 1);
-    EXPECT_EQ(c.m_nKind, 1);
-    EXPECT_EQ(c.value, 121.0);
-    EXPECT_EQ(c.factor, 1.0);
-    EXPECT_EQ(c.idealisation, 0);
-    EXPECT_EQ(c.distributed, 0);
-    EXPECT_EQ(c.m_nDataWord, 7);
-    EXPECT_EQ(c.trapezoidCount, 0);
-    EXPECT_EQ(c.trapezoids, nullptr);
-    EXPECT_EQ(c.nodes, nullptr);
-    EXPECT_EQ(c.refNodes, nullptr);
+    EXPECT_STREQ(load.GetComponent(1)->m_strName, "Fz");
+    EXPECT_EQ(Fields(*load.GetComponent(1)), std::make_tuple(1, 1, 121.0, 1.0, 0, 0, 7, 0));
+    EXPECT_TRUE(HasNoArrays(*load.GetComponent(1)));
 }
 
 TEST(ItemTree, BuildsDistributedReactionsWithOwnCopies)
@@ -86,26 +83,15 @@ TEST(ItemTree, BuildsDistributedReactionsWithOwnCopies)
     EXPECT_EQ(c.nodes[2].y, block.nodes[2].y);
     ASSERT_EQ(c.refNodeCount, 1);
     EXPECT_EQ(c.refNodes[0].z, block.refNodes[0].z);
-}
 
-TEST(ItemTree, EmptyPositionsAndBlocks)
-{
     LoadDataBuilder none({}, {"g"});
-    KVItem item;
     item.BuildFromLoadData(1, none.Record());
     EXPECT_EQ(item.GetSupportCount(), 0);
-
     LoadDataBuilder bare({"A"}, {"g"});
-    bare.Block(0, 0).names = {"F"};
-    bare.Block(0, 0).kinds = {0};
-    bare.Block(0, 0).values = {3.0};
-    bare.Block(0, 0).distributed = 1;
+    bare.Block(0, 0) = BlockSpec{{"F"}, {0}, {3.0}, 1, 0, {}, {}, {}};
     item.BuildFromLoadData(1, bare.Record());
-    const KVComponent& c = Component(item, 0, 0, 0);
-    EXPECT_EQ(c.value, 0.0);
-    EXPECT_EQ(c.trapezoids, nullptr);
-    EXPECT_EQ(c.nodes, nullptr);
-    EXPECT_EQ(c.refNodes, nullptr);
+    EXPECT_EQ(Component(item, 0, 0, 0).value, 0.0) << "distributed without pieces";
+    EXPECT_TRUE(HasNoArrays(Component(item, 0, 0, 0)));
 }
 
 TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
@@ -132,9 +118,8 @@ TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
 
     const KVItem copy(*item);
     item.reset();
-    EXPECT_EQ(copy.m_nValid, 0);
-    EXPECT_EQ(copy.m_nTransferNumber, -4);
-    EXPECT_EQ(copy.projectRef, 1);
+    EXPECT_EQ(std::make_tuple(copy.m_nValid, copy.m_nTransferNumber, copy.projectRef),
+              std::make_tuple(0, -4, 1));
     for (const auto& [field, text] : texts)
         EXPECT_STREQ(copy.*field, text);
     EXPECT_EQ(copy.m_dYAxis[2], 9);
@@ -147,28 +132,21 @@ TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
     EXPECT_EQ(copy.m_loadAssignments.GetSize(), 0);
 }
 
-TEST(ItemTree, BuildUnselectedKeepsPlacementAndCode)
+TEST(ItemTree, BuildUnselectedFindAndSetSelected)
 {
-    LoadDataBuilder position({"A"}, {"g"}, 1, 5);
-    position.PointComponents({"F"});
+    LoadDataBuilder position({"A", "B", "A"}, {"g", "q"}, 1, 5);
+    position.PointComponents({"Fx", "Fz"});
     KVItem item;
     item.m_nCoordinateSystem = 3;
     item.m_dOrigin[1] = 2;
     item.BuildUnselected(position.Record());
-    EXPECT_EQ(item.m_nCoordinateSystem, 3);
+    EXPECT_EQ(item.m_nCoordinateSystem, 3) << "the placement and its code stay";
     EXPECT_EQ(item.m_dOrigin[1], 2);
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
     EXPECT_EQ(item.GetSupport(0)->GetLoad(0)->m_nSelected, 0);
     EXPECT_EQ(Component(item, 0, 0, 0).m_nSelected, 0);
     EXPECT_EQ(Component(item, 0, 0, 0).factor, 1.0);
-}
 
-TEST(ItemTree, FindAndSetSelected)
-{
-    LoadDataBuilder position({"A", "B", "A"}, {"g", "q"});
-    position.PointComponents({"Fx", "Fz"});
-    KVItem item;
-    item.BuildUnselected(position.Record());
     EXPECT_EQ(item.FindSupport("A"), item.GetSupport(0));
     EXPECT_EQ(item.FindSupport("a"), nullptr) << "names compare case-sensitively";
     KVSupport& b = *item.FindSupport("B");
@@ -224,22 +202,13 @@ TEST(ItemTree, RebuildKeepsChoicesByName)
     // One factor and one idealisation per transfer: every component, matched or not.
     EXPECT_EQ(Component(item, 0, 0, 0).factor, 2.5);
     EXPECT_EQ(Component(item, 0, 0, 0).idealisation, 3);
-}
 
-TEST(ItemTree, RebuildWithoutMatchKeepsDefaults)
-{
-    LoadDataBuilder before({"A"}, {"g"});
+    // Nothing matches any more: the defaults.
     before.PointComponents({"Fx"});
-    KVItem item;
-    item.BuildFromLoadData(1, before.Record());
-    Component(item, 0, 0, 0).factor = 7;
-
-    LoadDataBuilder after({"A"}, {"g"});
-    after.PointComponents({"Fy"});
-    item.RebuildKeepingChoices(after.Record());
-    EXPECT_EQ(Component(item, 0, 0, 0).m_nSelected, 0);
-    EXPECT_EQ(Component(item, 0, 0, 0).factor, 1.0);
-    EXPECT_EQ(item.GetSupport(0)->m_nSelected, 1);
+    item.RebuildKeepingChoices(before.Record());
+    EXPECT_EQ(Component(item, 1, 1, 0).m_nSelected, 0);
+    EXPECT_EQ(Component(item, 1, 1, 0).factor, 1.0);
+    EXPECT_EQ(item.GetSupport(1)->m_nSelected, 1);
 }
 
 TEST(ItemTree, RebuildWithRepeatedSupportNamesTakesTheLastChoices)

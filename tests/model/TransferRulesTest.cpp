@@ -1,8 +1,12 @@
 #include "entry/KVEditRequest.h"
 #include "model/KVItem.h"
 #include "model/Placement.h"
+#include "model/PositionStatus.h"
 #include "model/TransferFileName.h"
 #include "model/TransferNumber.h"
+#include "resources/ResourceIds.h"
+
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -55,5 +59,21 @@ TEST(TransferRules, PlacementPoints)
         EXPECT_EQ(back.m_dOrigin[i], item.m_dOrigin[i]);
         EXPECT_EQ(back.m_dXAxis[i], item.m_dXAxis[i]);
         EXPECT_EQ(back.m_dYAxis[i], item.m_dYAxis[i]);
+    }
+}
+
+TEST(TransferRules, PositionStatusFromTheNameFields)
+{
+    const struct {
+        const char* field21;
+        const char* changes; // characters 70 to 74 of field76
+        UINT status;
+    } cases[] = {{"110", "00000", IDS_STATUS_NOT_CALCULATED},
+                 {"101", "00000", IDS_STATUS_CALCULATED},
+                 {"101", "00001", IDS_STATUS_MODIFIED},
+                 {"110", "00012", IDS_STATUS_MODIFIED}};
+    for (const auto& c : cases) {
+        const std::string field76 = std::string(70, ' ') + c.changes;
+        EXPECT_EQ(PositionStatusString(c.field21, field76.c_str()), c.status) << c.field21;
     }
 }

@@ -97,20 +97,17 @@ TEST_F(SettingsKeyTest, UnusableStringValuesLeaveAnEmptyBufferAndFail)
     m_sandbox.SetString(settings::kCurPath, "far longer than eight");
     size = sizeof buffer;
     std::strcpy(buffer, "old");
-    EXPECT_NE(ERROR_SUCCESS, m_key.QueryString(buffer, settings::kCurPath, &size));
+    EXPECT_EQ(ERROR_MORE_DATA, m_key.QueryString(buffer, settings::kCurPath, &size));
     EXPECT_STREQ("", buffer);
 
     size = sizeof buffer;
     EXPECT_EQ(ERROR_INVALID_DATA, m_key.QueryString(buffer, "Missing", &size));
     EXPECT_NE(ERROR_SUCCESS, m_key.QueryString(buffer, "Missing", nullptr));
-}
 
-TEST_F(SettingsKeyTest, ReadsThroughAKeyThatFailedToOpenFail)
-{
+    // Reads through a key that failed to open fail.
     KVSettingsKey closed;
     DWORD value = 0;
-    char buffer[16] = "old";
-    DWORD size = sizeof buffer;
+    std::strcpy(buffer, "old");
     EXPECT_NE(ERROR_SUCCESS, closed.QueryNumber(settings::kCurLoad, value));
     EXPECT_NE(ERROR_SUCCESS, closed.QueryString(buffer, settings::kLanguage, &size));
     EXPECT_STREQ("", buffer);

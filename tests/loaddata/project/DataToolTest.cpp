@@ -1,4 +1,4 @@
-// The data tool's check and dump on generated projects.
+// The data tool's check and dump on a generated project, and its command line.
 #include "GeneratedProject.h"
 
 #include "tools/kvdata/FileDump.h"
@@ -16,21 +16,16 @@
 namespace
 {
 
-bool isWall(const kvdata::Position& p)
-{
-    return p.programCode == "01067";
-}
-
-std::string dumped(const std::string& path, bool json, bool* ok = nullptr)
+std::string dumped(const std::string& path, bool json, bool& ok)
 {
     std::ostringstream out;
-    const bool read = kvdata::dumpFile(path, json, out);
-    if (ok)
-        *ok = read;
+    ok = kvdata::dumpFile(path, json, out);
     return out.str();
 }
 
-TEST(DataTool, GeneratedProjectsCheckWithoutFault)
+// Every kind of path checks without fault and every kind of file dumps as text and as JSON;
+// then a damaged project's check says what is wrong.
+TEST(DataTool, CheckAndDumpEveryKindOfFile)
 {
     kvdata::BuildingSize size;
     size.positions = 60;
@@ -38,76 +33,60 @@ TEST(DataTool, GeneratedProjectsCheckWithoutFault)
     size.storeys = 4;
     GeneratedProject project(size);
     ASSERT_TRUE(project.written());
-    std::ostringstream out;
-    EXPECT_TRUE(kvdata::checkPath(project.folders().project, out)) << out.str();
-    EXPECT_TRUE(kvdata::checkPath(project.folders().fem, out)) << out.str();
-    const kvdata::Position& wall = project.position(isWall);
-    EXPECT_TRUE(kvdata::checkPath(project.transferFile(wall), out)) << out.str();
-    EXPECT_TRUE(kvdata::checkPath(project.folders().project + "plann", out)) << out.str();
-    EXPECT_TRUE(kvdata::checkPath(project.folders().programRoot, out)) << out.str();
-    EXPECT_TRUE(kvdata::checkPath(project.folders().root + "tavenix.ini", out)) << out.str();
-    EXPECT_TRUE(kvdata::checkPath(project.folders().programRoot + "nampr.txt", out)) << out.str();
-}
-
-TEST(DataTool, CheckSaysWhatIsWrong)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
-    const kvdata::Position& wall = project.position(isWall);
-    std::remove(project.loadFile(project.building().positions[4]).c_str());
-    std::FILE* f = std::fopen(project.transferFile(wall).c_str(), "r+b");
-    ASSERT_NE(f, nullptr);
-    std::fseek(f, 20, SEEK_SET);
-    std::fputc(0x55, f);
-    std::fclose(f);
-    std::ostringstream out;
-    EXPECT_FALSE(kvdata::checkPath(project.folders().project, out));
-    const std::string report = out.str();
-    EXPECT_NE(report.find("its load file is missing"), std::string::npos) << report;
-    EXPECT_NE(report.find("check sum does not match"), std::string::npos) << report;
-    EXPECT_NE(report.find("no longer exists"), std::string::npos) << report;
-
-    std::remove((project.folders().project + "plann").c_str());
-    std::ostringstream root;
-    EXPECT_FALSE(kvdata::checkPath(project.folders().root + "tavenix.ini", root));
-    EXPECT_NE(root.str().find("plann: the file does not exist"), std::string::npos) << root.str();
-}
-
-TEST(DataTool, DumpShowsEveryKindOfFile)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
     const kvdata::ProjectFolders& folders = project.folders();
-    const kvdata::Position& wall = project.position(isWall);
+    const kvdata::Position& wall =
+        project.position([](const kvdata::Position& p) { return p.programCode == "01067"; });
     const struct {
         std::string path;
-        const char* field;
-    } files[] = {{folders.root + "tavenix.ini", "prgRoot"},
+        const char* field; // nullptr: a folder, not dumped
+    } paths[] = {{folders.project, nullptr},
+                 {folders.fem, nullptr},
+                 {folders.programRoot, nullptr},
+                 {folders.root + "tavenix.ini", "prgRoot"},
                  {folders.programRoot + "nampr.txt", "projectDirectory"},
                  {folders.project + "plann", "changesSinceCalculation"},
                  {folders.programRoot + "pronamew", "shortName"},
                  {project.loadFile(wall), "piecesPerComponent"},
                  {project.transferFile(wall), "transferNumber"}};
-    for (const auto& file : files) {
+    for (const auto& p : paths) {
+        SCOPED_TRACE(p.path);
+        std::ostringstream out;
+        EXPECT_TRUE(kvdata::checkPath(p.path, out)) << out.str();
+        if (!p.field)
+            continue;
         bool ok = false;
-        const std::string text = dumped(file.path, false, &ok);
-        EXPECT_TRUE(ok) << file.path << "\n" << text;
-        EXPECT_NE(text.find(file.field), std::string::npos) << text;
-        const std::string json = dumped(file.path, true, &ok);
+        const std::string text = dumped(p.path, false, ok);
+        EXPECT_TRUE(ok);
+        EXPECT_NE(text.find(p.field), std::string::npos) << text;
+        const std::string json = dumped(p.path, true, ok);
         EXPECT_TRUE(ok);
         EXPECT_EQ(json.front(), '{');
         EXPECT_EQ(json.substr(json.size() - 2), "}\n");
-        EXPECT_NE(json.find(std::string("\"") + file.field + "\": "), std::string::npos) << json;
+        EXPECT_NE(json.find(std::string("\"") + p.field + "\": "), std::string::npos) << json;
     }
-    EXPECT_NE(dumped(folders.project + "plann", true).find("\"Gr\xc3\xbcndung\""),
+    bool ok = true;
+    EXPECT_NE(dumped(folders.project + "plann", true, ok).find("\"Gr\xc3\xbcndung\""),
               std::string::npos)
         << "JSON texts in UTF-8";
-    bool ok = true;
-    EXPECT_NE(dumped(folders.root + "readme.txt", false, &ok).find("not a file of the suite"),
+    EXPECT_NE(dumped(folders.root + "readme.txt", false, ok).find("not a file of the suite"),
               std::string::npos);
     EXPECT_FALSE(ok);
-    dumped(folders.project + "dXX9999.017", true, &ok);
+    dumped(folders.project + "dXX9999.017", true, ok);
     EXPECT_FALSE(ok) << "a missing file";
+
+    const kvdata::Position& purlin = project.position(
+        [](const kvdata::Position& p) { return !p.fem && p.programCode == "01066"; });
+    std::remove(project.loadFile(purlin).c_str());
+    flipByte(project.transferFile(wall), 20);
+    std::ostringstream out;
+    EXPECT_FALSE(kvdata::checkPath(folders.project, out));
+    for (const char* message :
+         {"its load file is missing", "check sum does not match", "no longer exists"})
+        EXPECT_NE(out.str().find(message), std::string::npos) << out.str();
+    std::remove((folders.project + "plann").c_str());
+    std::ostringstream root;
+    EXPECT_FALSE(kvdata::checkPath(folders.root + "tavenix.ini", root));
+    EXPECT_NE(root.str().find("plann: the file does not exist"), std::string::npos) << root.str();
 }
 
 // The program itself, beside the test program: its commands and their exit codes.
@@ -116,16 +95,22 @@ TEST(DataTool, CommandLine)
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "kvdata_command_line";
-    const auto run = [](const std::string& arguments) {
-        return std::system(("kvdata.exe " + arguments + " >NUL 2>NUL").c_str());
+    const struct {
+        std::string arguments;
+        int exitCode;
+    } runs[] = {
+        {"generate \"" + folder + "\" --positions 30 --fem 2 --storeys 2", 0},
+        {"check \"" + folder + "\\projekt\"", 0},
+        {"dump \"" + folder + "\\projekt\\plann\" --json", 0},
+        {"dump \"" + folder + "\\projekt\\nothing.017\"", 1},
+        {"generate \"" + folder + "\" --positions 3", 2}, // too few positions
+        {"generate \"" + folder + "\" --storeys", 2},
+        {"frobnicate x", 2},
     };
-    EXPECT_EQ(run("generate \"" + folder + "\" --positions 30 --fem 2 --storeys 2"), 0);
-    EXPECT_EQ(run("check \"" + folder + "\\projekt\""), 0);
-    EXPECT_EQ(run("dump \"" + folder + "\\projekt\\plann\" --json"), 0);
-    EXPECT_EQ(run("dump \"" + folder + "\\projekt\\nothing.017\""), 1);
-    EXPECT_EQ(run("generate \"" + folder + "\" --positions 3"), 2) << "too few positions";
-    EXPECT_EQ(run("generate \"" + folder + "\" --storeys"), 2);
-    EXPECT_EQ(run("frobnicate x"), 2);
+    for (const auto& run : runs)
+        EXPECT_EQ(std::system(("kvdata.exe " + run.arguments + " >NUL 2>NUL").c_str()),
+                  run.exitCode)
+            << run.arguments;
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 #include <windows.h>
@@ -85,4 +86,29 @@ std::string GeneratedProject::transferFile(const kvdata::Position& position) con
 {
     const std::string load = loadFile(position);
     return load.substr(0, load.size() - 3) + "016";
+}
+
+void flipByte(const std::string& path, long offset)
+{
+    std::FILE* f = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(f, nullptr) << path;
+    std::fseek(f, offset, SEEK_SET);
+    const int c = std::fgetc(f);
+    std::fseek(f, offset, SEEK_SET);
+    std::fputc(c ^ 0x20, f);
+    std::fclose(f);
+}
+
+void saveLater(const std::string& path, int hours)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    FILETIME written;
+    GetSystemTimeAsFileTime(&written);
+    ULARGE_INTEGER t{{written.dwLowDateTime, written.dwHighDateTime}};
+    t.QuadPart += 36000000000ull * static_cast<unsigned>(hours);
+    written = {t.LowPart, t.HighPart};
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
 }

@@ -37,3 +37,8 @@ class GeneratedProject
     bool m_hadFemPath = false;
     std::string m_oldFemPath;
 };
+
+// Changes one byte of a file in place, as a disk or another program might.
+void flipByte(const std::string& path, long offset);
+// Dates a file's last writing some hours from now, as if it were saved then.
+void saveLater(const std::string& path, int hours);

@@ -27,42 +27,26 @@ bool isWall(const kvdata::Position& p)
     return !p.fem && p.programCode == "01067";
 }
 
-TEST(NameCalls, PositionFileByNameInEitherProjectGroup)
+// Every call on one project: positions by name in either project, names with their status
+// fields, the program, volume, group and project names; wrong arguments give 0.
+TEST(NameCalls, AnswerFromTheRegisteredProject)
 {
     GeneratedProject project;
     ASSERT_TRUE(project.written());
     const kvdata::Position& wall = project.position(isWall);
     const kvdata::Position& slab = project.position(isFem);
-    char path[260];
-    EXPECT_GT(Get_Position_File_New_Ex(0, wall.name.c_str(), path), 0);
-    EXPECT_STRCASEEQ(project.loadFile(wall).c_str(), path);
+    char path[260], name[260], code[6], field21[21], field76[76];
     EXPECT_GT(Get_Position_File_New_Ex(0, (wall.name + "   ").c_str(), path), 0)
         << "trailing blanks do not count";
+    EXPECT_STRCASEEQ(project.loadFile(wall).c_str(), path);
     EXPECT_GT(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0);
     EXPECT_STRCASEEQ(project.loadFile(slab).c_str(), path);
-    EXPECT_EQ(Get_Position_File_New_Ex(1, wall.name.c_str(), path), 0)
-        << "the FEM project does not list the wall";
-    EXPECT_EQ(Get_Position_File_New_Ex(0, "Keine Position", path), 0);
-    EXPECT_EQ(Get_Position_File_New_Ex(0, nullptr, path), 0);
-    EXPECT_EQ(Get_Position_File_New_Ex(0, wall.name.c_str(), nullptr), 0);
-
     // Version-0 transfer files: the project of the given position file.
     EXPECT_GT(Get_Position_File_Ex(project.transferFile(slab).c_str(), slab.name.c_str(), path), 0);
     EXPECT_STRCASEEQ(project.loadFile(slab).c_str(), path);
-    EXPECT_EQ(Get_Position_File_Ex("C:\\nowhere.txt", slab.name.c_str(), path), 0);
-}
 
-TEST(NameCalls, PositionNameWithStatusFields)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
     const kvdata::Position& calculated =
         project.position([](const kvdata::Position& p) { return p.calculated && !p.changes; });
-    const kvdata::Position& open =
-        project.position([](const kvdata::Position& p) { return !p.calculated; });
-    const kvdata::Position& changed =
-        project.position([](const kvdata::Position& p) { return p.changes > 0; });
-    char name[260], code[6], field21[21], field76[76];
     for (const std::string& file :
          {project.loadFile(calculated), project.transferFile(calculated)}) {
         ASSERT_GT(Get_Position_Name(file.c_str(), name, code, field21, field76), 0) << file;
@@ -71,39 +55,22 @@ TEST(NameCalls, PositionNameWithStatusFields)
         EXPECT_EQ(std::atoi(field76 + 70), 0);
         EXPECT_NE(field21[2], '0');
     }
-    ASSERT_GT(Get_Position_Name(project.loadFile(open).c_str(), name, code, field21, field76), 0);
+    const std::string open =
+        project.loadFile(project.position([](const kvdata::Position& p) { return !p.calculated; }));
+    ASSERT_GT(Get_Position_Name(open.c_str(), name, code, field21, field76), 0);
     EXPECT_EQ(field21[2], '0') << "not calculated";
+    const kvdata::Position& changed =
+        project.position([](const kvdata::Position& p) { return p.changes > 0; });
     ASSERT_GT(Get_Position_Name(project.loadFile(changed).c_str(), name, code, field21, field76),
               0);
     EXPECT_EQ(std::atoi(field76 + 70), changed.changes) << "changed since its calculation";
     EXPECT_EQ(std::strlen(field76), 75u);
 
-    EXPECT_EQ(Get_Position_Name(nullptr, name, code, field21, field76), 0);
-    EXPECT_EQ(Get_Position_Name(project.loadFile(open).c_str(), nullptr, code, field21, field76),
-              0);
-    const std::string tooLong = project.folders().project + std::string(300, 'x') + ".017";
-    EXPECT_EQ(Get_Position_Name(tooLong.c_str(), name, code, field21, field76), 0);
-    const std::string unlisted = project.folders().project + "dZZ9998.017";
-    EXPECT_EQ(Get_Position_Name(unlisted.c_str(), name, code, field21, field76), 0);
-}
-
-TEST(NameCalls, ProgramVolumeGroupAndProjectNames)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
-    char name[260], out3[21], out4[76];
-    EXPECT_GT(Get_Program_Name("01067", name, out3, out4), 0);
+    EXPECT_GT(Get_Program_Name("01067", name, field21, field76), 0);
     EXPECT_STREQ("Mauerwerksw\xe4nde", name);
-    EXPECT_STREQ("MW", out3);
+    EXPECT_STREQ("MW", field21);
     EXPECT_GT(Get_Program_Name("01065", name, nullptr, nullptr), 0);
     EXPECT_STREQ("Durchlauftr\xe4ger Stahlbeton", name);
-    EXPECT_EQ(Get_Program_Name("00000", name, out3, out4), 0) << "no program: the group's name";
-    EXPECT_EQ(Get_Program_Name("01064", name, out3, out4), 0);
-    EXPECT_EQ(Get_Program_Name("01999", name, out3, out4), 0);
-    EXPECT_EQ(Get_Program_Name(nullptr, name, out3, out4), 0);
-
-    const kvdata::Position& wall = project.position(isWall);
-    const kvdata::Position& slab = project.position(isFem);
     const std::string file = project.transferFile(wall);
     EXPECT_GT(Get_Volume_Name(file.c_str(), name), 0);
     EXPECT_EQ(wall.volume, name);
@@ -113,17 +80,32 @@ TEST(NameCalls, ProgramVolumeGroupAndProjectNames)
     EXPECT_EQ(project.building().projectName, name);
     EXPECT_GT(Get_Project_Name(project.loadFile(slab).c_str(), name), 0);
     EXPECT_EQ(project.building().femProjectName, name);
-    EXPECT_EQ(Get_Volume_Name(file.c_str(), nullptr), 0);
-    EXPECT_EQ(Get_Gruppe_Name("C:\\nowhere\\d000001.017", name), 0);
-}
 
-void damage(const std::string& path, long offset)
-{
-    std::FILE* f = std::fopen(path.c_str(), "r+b");
-    ASSERT_NE(f, nullptr) << path;
-    std::fseek(f, offset, SEEK_SET);
-    std::fputc('#', f);
-    std::fclose(f);
+    const std::string tooLong = project.folders().project + std::string(300, 'x') + ".017";
+    const std::string unlisted = project.folders().project + "dZZ9998.017";
+    const struct {
+        const char* what;
+        int result;
+    } failing[] = {
+        {"the FEM project does not list the wall",
+         Get_Position_File_New_Ex(1, wall.name.c_str(), path)},
+        {"no such name", Get_Position_File_New_Ex(0, "Keine Position", path)},
+        {"no name", Get_Position_File_New_Ex(0, nullptr, path)},
+        {"no buffer", Get_Position_File_New_Ex(0, wall.name.c_str(), nullptr)},
+        {"not a position file", Get_Position_File_Ex("C:\\nowhere.txt", slab.name.c_str(), path)},
+        {"no file", Get_Position_Name(nullptr, name, code, field21, field76)},
+        {"no name buffer", Get_Position_Name(open.c_str(), nullptr, code, field21, field76)},
+        {"too long", Get_Position_Name(tooLong.c_str(), name, code, field21, field76)},
+        {"unlisted", Get_Position_Name(unlisted.c_str(), name, code, field21, field76)},
+        {"no program: the group's name", Get_Program_Name("00000", name, field21, field76)},
+        {"before the first program", Get_Program_Name("01064", name, field21, field76)},
+        {"after the last program", Get_Program_Name("01999", name, field21, field76)},
+        {"no program code", Get_Program_Name(nullptr, name, field21, field76)},
+        {"no volume buffer", Get_Volume_Name(file.c_str(), nullptr)},
+        {"no project", Get_Gruppe_Name("C:\\nowhere\\d000001.017", name)},
+    };
+    for (const auto& f : failing)
+        EXPECT_EQ(f.result, 0) << f.what;
 }
 
 TEST(NameCalls, DamagedOrMissingSuiteFilesFailTheCalls)
@@ -137,12 +119,12 @@ TEST(NameCalls, DamagedOrMissingSuiteFilesFailTheCalls)
     ASSERT_GT(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
 
     // A plan record changed behind the library's back: the kept copy is not used.
-    damage(project.folders().project + "plann", 345 + 400 * wall.planIndex + 2);
+    flipByte(project.folders().project + "plann", 345 + 400 * wall.planIndex + 2);
     EXPECT_EQ(Get_Position_Name(file.c_str(), name, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(Get_Position_File_New_Ex(0, wall.name.c_str(), path), 0);
     EXPECT_EQ(Get_Project_Name(file.c_str(), name), 0);
 
-    damage(project.folders().programRoot + "pronamew", 24 + 58 * 2 + 5);
+    flipByte(project.folders().programRoot + "pronamew", 24 + 58 * 2 + 5);
     EXPECT_EQ(Get_Program_Name("01067", name, out3, out4), 0);
 
     EXPECT_GT(Get_Position_File_New_Ex(1, slab.name.c_str(), path), 0);
@@ -152,26 +134,14 @@ TEST(NameCalls, DamagedOrMissingSuiteFilesFailTheCalls)
     EXPECT_EQ(Get_Position_File_New_Ex(0, "3.01 Pfette", path), 0) << "no project list";
 }
 
-// Writes the file in place, as another program would, and dates it an hour later than it
-// was, so that the change shows in its stamp whatever the tick of the file system's clock.
+// Writes the file in place, as another program would, dated later than it was.
 void rewrite(const std::string& path, const std::vector<unsigned char>& bytes)
 {
-    FILETIME written{};
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    GetFileTime(file, nullptr, nullptr, &written);
-    CloseHandle(file);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr) << path;
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
-    ULARGE_INTEGER t{{written.dwLowDateTime, written.dwHighDateTime}};
-    t.QuadPart += 36000000000ull;
-    written = {t.LowPart, t.HighPart};
-    file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    SetFileTime(file, nullptr, nullptr, &written);
-    CloseHandle(file);
+    saveLater(path, 1);
 }
 
 // The calls answer from the suite's files as they read them before, and read them again as
@@ -225,20 +195,23 @@ TEST(NameCalls, AnswersFollowTheSuiteFilesAsTheyChange)
     ASSERT_EQ(loaddata::readWholeFile(ini, iniBytes), loaddata::FormatError::None);
     rewrite(ini, iniBytes);
     EXPECT_EQ(Get_Program_Name("01067", name, nullptr, nullptr), 0) << "INI file";
-}
 
-TEST(NameCalls, ChangeExtensionGivesTheTransferFile)
-{
-    char out[260];
-    EXPECT_EQ(ChangeExtension("C:\\p\\dWA0004.017", out), 0);
-    EXPECT_STREQ("C:\\p\\dWA0004.016", out);
-    EXPECT_EQ(ChangeExtension("C:\\p\\kv000101.016", out), 0);
-    EXPECT_STREQ("C:\\p\\kv000101.016", out);
-    EXPECT_EQ(ChangeExtension("C:\\p.d\\plann", out), 1);
-    EXPECT_EQ(ChangeExtension("C:\\p\\x.txt", out), 1);
-    EXPECT_EQ(ChangeExtension(nullptr, out), 1);
+    const struct {
+        const char* file;
+        int result;
+        const char* transferFile; // "" when the call fails
+    } extensions[] = {{"C:\\p\\dWA0004.017", 0, "C:\\p\\dWA0004.016"},
+                      {"C:\\p\\kv000101.016", 0, "C:\\p\\kv000101.016"},
+                      {"C:\\p.d\\plann", 1, ""},
+                      {"C:\\p\\x.txt", 1, ""},
+                      {nullptr, 1, ""}};
+    for (const auto& e : extensions) {
+        char out[260] = "";
+        EXPECT_EQ(ChangeExtension(e.file, out), e.result) << (e.file ? e.file : "null");
+        EXPECT_STREQ(out, e.transferFile);
+    }
     EXPECT_EQ(ChangeExtension("C:\\p\\dWA0004.017", nullptr), 1);
-    EXPECT_EQ(ChangeExtension((std::string(270, 'a') + ".017").c_str(), out), 1);
+    EXPECT_EQ(ChangeExtension((std::string(270, 'a') + ".017").c_str(), path), 1);
 }
 
 } // namespace

@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <set>
 #include <sstream>
@@ -39,15 +37,6 @@ void changeReaction(const std::string& loadFile, std::size_t support, double by)
     ASSERT_EQ(loaddata::readPositionFile(loadFile, data), loaddata::FormatError::None);
     data.reaction(support, 0).components[0].value += by;
     ASSERT_EQ(loaddata::writePositionFile(loadFile, data), loaddata::FormatError::None);
-}
-
-void damage(const std::string& file)
-{
-    std::FILE* f = std::fopen(file.c_str(), "r+b");
-    ASSERT_NE(f, nullptr);
-    std::fseek(f, 20, SEEK_SET);
-    std::fputc(0x55, f);
-    std::fclose(f);
 }
 
 loaddata::ProjectStaleness checked(const GeneratedProject& project)
@@ -95,13 +84,73 @@ void expectSourcesFirst(const GeneratedProject& project, const std::vector<std::
         }
 }
 
+// The library's calls hand out what the check found, and nothing after the release.
+void expectCallsAgree(const GeneratedProject& project, const loaddata::ProjectStaleness& expected)
+{
+    int transfers = 0, steps = 0, cycles = 0;
+    ASSERT_EQ(CheckProjectStaleness(project.folders().project.c_str(), &transfers, &steps, &cycles),
+              0);
+    ASSERT_EQ(transfers, static_cast<int>(expected.transfers.size()));
+    EXPECT_EQ(steps, static_cast<int>(expected.order.size()));
+    EXPECT_EQ(cycles, 0);
+    char receiver[260], source[260], file[260];
+    int number = 0, state = 0;
+    double change = 0.0;
+    for (int i = 0; i < transfers; ++i) {
+        ASSERT_EQ(GetTransferStaleness(i, receiver, source, &number, &state, &change), 0);
+        EXPECT_EQ(receiver, expected.transfers[i].receiver);
+        EXPECT_EQ(state, static_cast<int>(expected.transfers[i].state));
+    }
+    ASSERT_EQ(GetRecalculationStep(0, file), 0);
+    EXPECT_EQ(file, expected.order[0]);
+    EXPECT_EQ(GetRecalculationStep(steps, file), 1);
+    EXPECT_EQ(GetTransferStaleness(0, receiver, nullptr, &number, &state, &change), 1);
+    EXPECT_EQ(GetCyclePosition(0, 0, file), 1);
+    FreeProjectStaleness();
+    EXPECT_EQ(GetRecalculationStep(0, file), 1) << "nothing kept after the release";
+    EXPECT_EQ(CheckProjectStaleness("C:\\nowhere", &transfers, &steps, &cycles), 3);
+    EXPECT_EQ(CheckProjectStaleness(nullptr, &transfers, &steps, &cycles), 1);
+}
+
+// The data tool's report in both forms and its exit codes, on a project with a change.
+void expectToolReports(const GeneratedProject& project, const std::string& folder)
+{
+    std::ostringstream text, json;
+    EXPECT_EQ(kvdata::reportStaleness(folder, false, text), kvdata::kStaleFound);
+    EXPECT_NE(text.str().find("STALE"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("ORDER    1. "), std::string::npos) << text.str();
+    EXPECT_EQ(kvdata::reportStaleness(folder, true, json), kvdata::kStaleFound);
+    const std::string report = json.str();
+    EXPECT_EQ(std::count(report.begin(), report.end(), '{'),
+              std::count(report.begin(), report.end(), '}'));
+    EXPECT_EQ(std::count(report.begin(), report.end(), '['),
+              std::count(report.begin(), report.end(), ']'));
+    EXPECT_EQ(report.find(",\n]"), std::string::npos) << report;
+    for (const char* key : {"\"transfers\": [", "\"order\": [", "\"cycles\": [", "\"blocked\": [",
+                            "\"state\": \"stale\"", "\"largestChange\": 1.5", "\"clean\": false"})
+        EXPECT_NE(report.find(key), std::string::npos) << key;
+    std::ostringstream none;
+    EXPECT_EQ(kvdata::reportStaleness(project.folders().root, false, none), kvdata::kStaleError);
+    const auto run = [](const std::string& arguments) {
+        return std::system(("kvdata.exe check --stale " + arguments + " >NUL 2>NUL").c_str());
+    };
+    EXPECT_EQ(run("\"" + folder + "\" --json"), 1);
+    EXPECT_EQ(run("\"" + project.folders().root + "p1w\""), 2);
+    EXPECT_EQ(run("\"" + folder + "\" --yaml"), 2);
+}
+
 TEST(Staleness, ChangedSourceMakesItsTransfersStaleAndOrdersEverythingBelow)
 {
     GeneratedProject project;
     ASSERT_TRUE(project.written());
+    const std::string folder =
+        project.folders().project.substr(0, project.folders().project.size() - 1);
     EXPECT_TRUE(checked(project).clean()) << "a generated project is current";
-    const kvdata::Position& purlin = project.position(isPurlin);
-    const std::string source = project.loadFile(purlin);
+    std::ostringstream clean;
+    EXPECT_EQ(kvdata::reportStaleness(folder, false, clean), kvdata::kStaleNone);
+    const kvdata::Building& b = project.building();
+    const int purlin = indexOf(b, project.position(isPurlin));
+    const std::string source = project.loadFile(b.positions[purlin]);
     changeReaction(source, 0, 1.5);
 
     const loaddata::ProjectStaleness result = checked(project);
@@ -114,17 +163,19 @@ TEST(Staleness, ChangedSourceMakesItsTransfersStaleAndOrdersEverythingBelow)
         EXPECT_NEAR(t.largestChange, 1.5, 1e-9);
     }
     std::set<std::string> fed;
-    for (int p : below(project.building(), indexOf(project.building(), purlin), 0))
-        fed.insert(project.loadFile(project.building().positions[p]));
+    for (int p : below(b, purlin, 0))
+        fed.insert(project.loadFile(b.positions[p]));
     std::size_t direct = 0;
-    for (const kvdata::Position& p : project.building().positions)
+    for (const kvdata::Position& p : b.positions)
         for (const kvdata::Transfer& t : p.incoming)
-            direct += t.source == indexOf(project.building(), purlin) && t.support == 0;
+            direct += t.source == purlin && t.support == 0;
     EXPECT_EQ(stale, direct) << "exactly the transfers of the changed support";
     EXPECT_EQ(std::set<std::string>(result.order.begin(), result.order.end()), fed);
     EXPECT_EQ(result.order.size(), fed.size());
     expectSourcesFirst(project, result.order);
     EXPECT_TRUE(result.cycles.empty() && result.blocked.empty());
+    expectCallsAgree(project, result);
+    expectToolReports(project, folder);
 
     changeReaction(source, 0, -1.5);
     EXPECT_TRUE(checked(project).clean()) << "the same value again is current";
@@ -170,8 +221,8 @@ TEST(Staleness, DamagedFilesAreNamedAndTheRestIsChecked)
         *std::find_if(b.positions.begin(), b.positions.end(),
                       [](const auto& p) { return p.incoming.size() > 1; });
     const kvdata::Position& source = project.position(isPurlin);
-    damage(project.transferFile(receiver));
-    damage(project.loadFile(source));
+    flipByte(project.transferFile(receiver), 20);
+    flipByte(project.loadFile(source), 20);
 
     const loaddata::ProjectStaleness result = checked(project);
     std::map<TransferState, int> states;
@@ -190,117 +241,6 @@ TEST(Staleness, DamagedFilesAreNamedAndTheRestIsChecked)
     EXPECT_EQ(states[TransferState::Current] + states[TransferState::SourceDamaged],
               static_cast<int>(before - receiver.incoming.size()))
         << "every other transfer is still checked";
-}
-
-TEST(Staleness, LibraryCalls)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
-    changeReaction(project.loadFile(project.position(isPurlin)), 1, 1.0);
-    const loaddata::ProjectStaleness expected = checked(project);
-    int transfers = 0, steps = 0, cycles = 0;
-    ASSERT_EQ(CheckProjectStaleness(project.folders().project.c_str(), &transfers, &steps, &cycles),
-              0);
-    EXPECT_EQ(transfers, static_cast<int>(expected.transfers.size()));
-    EXPECT_EQ(steps, static_cast<int>(expected.order.size()));
-    EXPECT_EQ(cycles, 0);
-    char receiver[260], source[260], file[260];
-    int number = 0, state = 0;
-    double change = 0.0;
-    for (int i = 0; i < transfers; ++i) {
-        ASSERT_EQ(GetTransferStaleness(i, receiver, source, &number, &state, &change), 0);
-        EXPECT_EQ(receiver, expected.transfers[i].receiver);
-        EXPECT_EQ(state, static_cast<int>(expected.transfers[i].state));
-    }
-    ASSERT_EQ(GetRecalculationStep(0, file), 0);
-    EXPECT_EQ(file, expected.order[0]);
-    EXPECT_EQ(GetRecalculationStep(steps, file), 1);
-    EXPECT_EQ(GetTransferStaleness(0, receiver, nullptr, &number, &state, &change), 1);
-    EXPECT_EQ(GetCyclePosition(0, 0, file), 1);
-    FreeProjectStaleness();
-    EXPECT_EQ(GetRecalculationStep(0, file), 1) << "nothing kept after the release";
-    EXPECT_EQ(CheckProjectStaleness("C:\\nowhere", &transfers, &steps, &cycles), 3);
-    EXPECT_EQ(CheckProjectStaleness(nullptr, &transfers, &steps, &cycles), 1);
-}
-
-// A JSON value; false when the text is not one (enough of the grammar for the report).
-bool jsonValue(const std::string& s, std::size_t& i)
-{
-    const auto space = [&] {
-        i = s.find_first_not_of(" \n\r\t", i);
-        if (i == std::string::npos)
-            i = s.size();
-    };
-    space();
-    if (i >= s.size())
-        return false;
-    const char open = s[i];
-    if (open == '{' || open == '[') {
-        const char close = open == '{' ? '}' : ']';
-        ++i;
-        space();
-        if (i < s.size() && s[i] == close)
-            return ++i, true;
-        for (;;) {
-            if (open == '{') {
-                if (!jsonValue(s, i) || (space(), i >= s.size() || s[i++] != ':'))
-                    return false;
-            }
-            if (!jsonValue(s, i))
-                return false;
-            space();
-            if (i < s.size() && s[i] == ',') {
-                ++i;
-                continue;
-            }
-            return i < s.size() && s[i++] == close;
-        }
-    }
-    if (open == '"') {
-        for (++i; i < s.size() && s[i] != '"'; ++i)
-            if (s[i] == '\\')
-                ++i;
-        return i++ < s.size();
-    }
-    for (const char* word : {"true", "false", "null"})
-        if (s.compare(i, std::strlen(word), word) == 0)
-            return i += std::strlen(word), true;
-    char* end = nullptr;
-    std::strtod(s.c_str() + i, &end);
-    const std::size_t next = static_cast<std::size_t>(end - s.c_str());
-    return next > i ? (i = next, true) : false;
-}
-
-TEST(Staleness, DataToolReportAndExitCodes)
-{
-    GeneratedProject project;
-    ASSERT_TRUE(project.written());
-    const std::string& projectFolder = project.folders().project;
-    const std::string folder = projectFolder.substr(0, projectFolder.size() - 1);
-    std::ostringstream clean;
-    EXPECT_EQ(kvdata::reportStaleness(folder, false, clean), kvdata::kStaleNone);
-    changeReaction(project.loadFile(project.position(isPurlin)), 0, 1.0);
-    std::ostringstream text, json;
-    EXPECT_EQ(kvdata::reportStaleness(folder, false, text), kvdata::kStaleFound);
-    EXPECT_NE(text.str().find("STALE"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("ORDER    1. "), std::string::npos) << text.str();
-    EXPECT_EQ(kvdata::reportStaleness(folder, true, json), kvdata::kStaleFound);
-    const std::string report = json.str();
-    std::size_t at = 0;
-    EXPECT_TRUE(jsonValue(report, at) && report.find_first_not_of(" \n", at) == std::string::npos)
-        << report;
-    for (const char* key : {"\"transfers\": [", "\"order\": [", "\"cycles\": [", "\"blocked\": [",
-                            "\"state\": \"stale\"", "\"largestChange\": 1", "\"clean\": false"})
-        EXPECT_NE(report.find(key), std::string::npos) << key;
-    std::ostringstream none;
-    EXPECT_EQ(kvdata::reportStaleness(project.folders().root, false, none), kvdata::kStaleError);
-
-    const auto run = [](const std::string& arguments) {
-        return std::system(("kvdata.exe check --stale " + arguments + " >NUL 2>NUL").c_str());
-    };
-    EXPECT_EQ(run("\"" + folder + "\" --json"), 1);
-    EXPECT_EQ(run("\"" + project.folders().root + "p1w\""), 2);
-    EXPECT_EQ(run("\"" + folder + "\" --yaml"), 2);
 }
 
 } // namespace

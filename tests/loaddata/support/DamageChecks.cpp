@@ -4,7 +4,8 @@
 
 using namespace loaddata;
 
-void expectEveryDamageRefused(const std::vector<unsigned char>& good, const FileDecoder& decode)
+void expectCutsAndFlipsRefused(const std::vector<unsigned char>& good, const FileDecoder& decode,
+                               std::initializer_list<unsigned char> masks)
 {
     ASSERT_EQ(decode(good), FormatError::None);
     for (std::size_t size = 0; size < good.size(); ++size) {
@@ -12,7 +13,7 @@ void expectEveryDamageRefused(const std::vector<unsigned char>& good, const File
         EXPECT_NE(decode(cut), FormatError::None) << "cut to " << size << " bytes";
     }
     for (std::size_t at = 0; at < good.size(); ++at) {
-        for (unsigned char mask : {0x01, 0x80, 0xFF}) {
+        for (unsigned char mask : masks) {
             std::vector<unsigned char> flipped = good;
             flipped[at] ^= mask;
             EXPECT_NE(decode(flipped), FormatError::None) << "byte " << at << " ^ " << int(mask);
@@ -21,7 +22,11 @@ void expectEveryDamageRefused(const std::vector<unsigned char>& good, const File
     std::vector<unsigned char> longer = good;
     longer.push_back(0);
     EXPECT_EQ(decode(longer), FormatError::BadContent);
+}
 
+void expectEveryDamageRefused(const std::vector<unsigned char>& good, const FileDecoder& decode)
+{
+    expectCutsAndFlipsRefused(good, decode, {0x01, 0x80, 0xFF});
     std::vector<unsigned char> other = good;
     other[0] = 'X';
     EXPECT_EQ(decode(other), FormatError::BadMagic);

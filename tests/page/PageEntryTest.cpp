@@ -1,5 +1,5 @@
-// The page's export over a host window, and the module's page hosted in a sheet: its
-// activations and what its commands do there.
+// The export without its language library, and the module's page hosted in a sheet: its
+// tree and what its commands do there.
 #include "tests/page/PageTestSupport.h"
 
 #include "entry/Exports.h"
@@ -15,59 +15,10 @@
 using harness::Window;
 using pagetest::LanguageString;
 
-TEST_F(PageTest, ExportRunsOverTheHostWindowAndHandsBackOnlyARecalculation)
+TEST_F(PageTest, WithoutItsLanguageLibraryTheExportNamesTheLibraryAndOpensNothing)
 {
-    m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
-    m_sandbox.SetString(settings::kLanguage, "DEU");
-    GeneratedProject project;
-    const kvdata::Building& building = project.building();
-    const int position = pagetest::Foundation(building);
-    const std::string& name = building.positions[position].name;
-    const std::string blanks = name + "   ", file = pagetest::FileOf(project, position);
-    const char* names[] = {blanks.c_str()};
-    const char* files[] = {file.c_str()};
-    const HWND host = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
-                                    200, nullptr, nullptr, nullptr, nullptr);
-    int recalculate = -1;
-    char buffer[MAX_PATH] = "untouched";
-    const auto run = [&](const std::function<void(const Window&)>& script) {
-        harness::RunScripted(
-            [&] {
-                FillNamesForDialog(host, "Projekt", 1, names, files, &recalculate, buffer);
-                return INT_PTR(0);
-            },
-            [&] { script(pagetest::WaitForPage()); });
-    };
-
-    // Cancel: modal over the host; the flag becomes 0, the buffer stays.
-    std::vector<harness::TreeItem> items;
-    run([&](const Window& page) {
-        EXPECT_EQ(host, GetWindow(page.Handle(), GW_OWNER));
-        items = page.Control(IDC_LOAD_TREE).TreeItems();
-        page.Control(IDCANCEL).Click();
-    });
-    EXPECT_EQ(0, recalculate);
-    EXPECT_STREQ("untouched", buffer);
-    EXPECT_TRUE(IsWindowEnabled(host));
-    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_deu.dll"));
-    ASSERT_GE(items.size(), 2u);
-    EXPECT_EQ("Projekt", items[0].text);
-    EXPECT_EQ(name, items[1].text) << "without the trailing blanks";
-
-    // Recalculation of the selected position: the flag and its file.
-    run([&](const Window& page) {
-        page.Control(IDC_LOAD_TREE).SelectTreeItem(name);
-        page.Control(ID_KVD_CALCUL).Click();
-        harness::WaitUntilGone(page);
-    });
-    EXPECT_EQ(1, recalculate);
-    EXPECT_EQ(file, buffer);
-
-    DestroyWindow(host);
-
-    // Without its language library the module names the library and opens nothing.
     m_sandbox.SetString(settings::kLanguage, "XX");
-    recalculate = -1;
+    int recalculate = -1;
     std::string text;
     harness::RunScripted(
         [&] {

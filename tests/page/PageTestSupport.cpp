@@ -1,7 +1,7 @@
 #include "tests/page/PageTestSupport.h"
 
+#include "entry/Exports.h"
 #include "framework/CPropertySheet.h"
-#include "page/PageEntry.h"
 #include "resources/ResourceIds.h"
 
 #include <commctrl.h>
@@ -169,11 +169,11 @@ std::string FileOf(const GeneratedProject& project, int p)
 }
 
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile)
+                         const std::function<void()>& script, bool byLoadFile, HWND parent)
 {
     std::vector<std::string> names, files;
     for (int host : hosts) {
-        names.push_back(project.building().positions[host].name);
+        names.push_back(project.building().positions[host].name + "   ");
         files.push_back(byLoadFile ? project.loadFile(project.building().positions[host])
                                    : FileOf(project, host));
     }
@@ -186,9 +186,9 @@ PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>
     char file[260] = "untouched";
     harness::RunScripted(
         [&] {
-            RunPageEntry(nullptr, project.building().projectName.c_str(),
-                         static_cast<unsigned>(hosts.size()), namePointers.data(),
-                         filePointers.data(), &result.recalculate, file);
+            FillNamesForDialog(parent, project.building().projectName.c_str(),
+                               static_cast<unsigned>(hosts.size()), namePointers.data(),
+                               filePointers.data(), &result.recalculate, file);
             return INT_PTR(0);
         },
         script);

@@ -53,16 +53,18 @@ int Foundation(const kvdata::Building& building, int nth = 0);
 // A string of a language library ("kesvar_deu.dll"), as the page shows it.
 std::string LanguageString(const char* library, UINT id);
 
-struct PageResult { // what FillNamesForDialog hands back
+struct PageResult { // what the export hands back
     int recalculate = -1;
     std::string file;
 };
 
-// Runs the page standalone (as FillNamesForDialog does) over the project's positions at
-// the given indexes, with the script driving it; the project name is the building's. The
-// positions are named by their transfer files, or by their load files.
+// Runs the module's export over the project's positions at the given indexes, with the
+// script driving the page; the project name is the building's. The positions are named by
+// their transfer files, or by their load files, and with trailing blanks as hosts leave
+// them.
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile = false);
+                         const std::function<void()>& script, bool byLoadFile = false,
+                         HWND parent = nullptr);
 
 // Runs a host's sheet while the script drives it, then cancels the sheet.
 void RunSheet(CPropertySheet& sheet, const std::function<void()>& script);

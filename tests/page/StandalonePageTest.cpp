@@ -148,85 +148,95 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
     char previous[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(root.c_str());
-    const pagetest::PageResult result = pagetest::RunStandalone(project, hosts, [&] {
-        const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-        EXPECT_EQ(German(IDS_PAGE_NOT_ALL_LOADED) + "\n" + German(IDS_PAGE_NOT_ALL_LOADED_HINT),
-                  box.text);
-        EXPECT_EQ(German(IDS_PAGE_CAPTION), box.caption);
-        // Posted: the page is complete and shown, and owns the box.
-        const HWND owner = GetWindow(box.window.Handle(), GW_OWNER);
-        EXPECT_TRUE(Window(owner).HasControl(IDC_LOAD_TREE) && IsWindowVisible(owner));
-        box.Answer(IDOK);
-        const Window page = pagetest::WaitForPage();
-        harness::Sync();
-        for (const Window& window : harness::TopLevelWindows())
-            EXPECT_TRUE(window.ClassName() != "#32770" || window.HasControl(IDC_LOAD_TREE))
-                << "a second report or the progress message";
-        const Window tree = page.Control(IDC_LOAD_TREE), text = page.Control(IDC_LOAD_TEXT);
-        EXPECT_EQ(expected, pagetest::TreeOf(page));
-        EXPECT_TRUE(tree.TreeItems().at(0).expanded);
-        // Nothing selected, the root, a failed position: no recalculation.
-        page.Control(ID_KVD_CALCUL).Click();
-        tree.SelectTreeItem(building.projectName);
-        EXPECT_EQ("", text.Text()) << "the root's";
-        page.Control(ID_KVD_CALCUL).Click();
-        for (int host : shown) {
-            tree.SelectTreeItem(building.positions[host].name);
-            EXPECT_EQ(pagetest::ExpectedLoadText(building, host, "\r\n", {quiet}), text.Text())
-                << building.positions[host].name;
-        }
-        tree.SelectTreeItem(missingItem);
-        EXPECT_EQ(German(IDS_CHECK_NO_LOADS), text.Text());
-        tree.SelectTreeItem(damagedItem);
-        EXPECT_EQ(German(IDS_CHECK_TRANSFERS_DAMAGED_IN) + building.positions[damaged].name + ".",
-                  text.Text());
-        page.Control(ID_KVD_CALCUL).Click();
-        EXPECT_TRUE(page.Exists());
+    const HWND host = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                    200, nullptr, nullptr, nullptr, nullptr);
+    const pagetest::PageResult result = pagetest::RunStandalone(
+        project, hosts,
+        [&] {
+            const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ(German(IDS_PAGE_NOT_ALL_LOADED) + "\n" + German(IDS_PAGE_NOT_ALL_LOADED_HINT),
+                      box.text);
+            EXPECT_EQ(German(IDS_PAGE_CAPTION), box.caption);
+            // Posted: the page is complete and shown, and owns the box.
+            const HWND owner = GetWindow(box.window.Handle(), GW_OWNER);
+            EXPECT_TRUE(Window(owner).HasControl(IDC_LOAD_TREE) && IsWindowVisible(owner));
+            box.Answer(IDOK);
+            const Window page = pagetest::WaitForPage();
+            EXPECT_EQ(host, GetWindow(page.Handle(), GW_OWNER)) << "modal over the host's window";
+            harness::Sync();
+            for (const Window& window : harness::TopLevelWindows())
+                EXPECT_TRUE(window.ClassName() != "#32770" || window.HasControl(IDC_LOAD_TREE))
+                    << "a second report or the progress message";
+            const Window tree = page.Control(IDC_LOAD_TREE), text = page.Control(IDC_LOAD_TEXT);
+            EXPECT_EQ(expected, pagetest::TreeOf(page));
+            EXPECT_TRUE(tree.TreeItems().at(0).expanded);
+            // Nothing selected, the root, a failed position: no recalculation.
+            page.Control(ID_KVD_CALCUL).Click();
+            tree.SelectTreeItem(building.projectName);
+            EXPECT_EQ("", text.Text()) << "the root's";
+            page.Control(ID_KVD_CALCUL).Click();
+            for (int position : shown) {
+                tree.SelectTreeItem(building.positions[position].name);
+                EXPECT_EQ(pagetest::ExpectedLoadText(building, position, "\r\n", {quiet}),
+                          text.Text())
+                    << building.positions[position].name;
+            }
+            tree.SelectTreeItem(missingItem);
+            EXPECT_EQ(German(IDS_CHECK_NO_LOADS), text.Text());
+            tree.SelectTreeItem(damagedItem);
+            EXPECT_EQ(German(IDS_CHECK_TRANSFERS_DAMAGED_IN) + building.positions[damaged].name +
+                          ".",
+                      text.Text());
+            page.Control(ID_KVD_CALCUL).Click();
+            EXPECT_TRUE(page.Exists());
 
-        // Print: the tree with the foundation and its first source expanded, and its text.
-        const HWND hTree = tree.Handle();
-        harness::OnUi([&] {
-            const HTREEITEM first = TreeView_GetChild(hTree, TreeView_GetRoot(hTree));
-            TreeView_Expand(hTree, first, TVE_EXPAND);
-            TreeView_Expand(hTree, TreeView_GetChild(hTree, first), TVE_EXPAND);
-        });
-        tree.SelectTreeItem(building.positions[foundation].name);
-        const std::string before = text.Text();
-        page.Control(ID_KVD_PRINT).Click();
-        EXPECT_EQ("notepad.exe /p kvd_info.txt", AwaitCommand());
-        EXPECT_EQ(OnDisk(PrintedTree(tree.TreeItems()) + "\n\n\n\n" +
-                         pagetest::ExpectedLoadText(building, foundation, "\n", {quiet})),
-                  ReadBytes("kvd_info.txt"));
-        EXPECT_EQ(before, text.Text()) << "the field keeps its text";
-        // A collapsed root prints only its line; the root's text is empty.
-        harness::OnUi([&] { TreeView_Expand(hTree, TreeView_GetRoot(hTree), TVE_COLLAPSE); });
-        tree.SelectTreeItem(building.projectName);
-        page.Control(ID_KVD_PRINT).Click();
-        EXPECT_EQ("notepad.exe /p kvd_info.txt", AwaitCommand());
-        EXPECT_EQ(OnDisk(building.projectName + "\n\n\n\n\n"), ReadBytes("kvd_info.txt"));
-        // A folder of the file's name keeps the file from being created: no editor runs.
-        DeleteFileA("kvd_info.txt");
-        CreateDirectoryA("kvd_info.txt", nullptr);
-        page.Control(ID_KVD_PRINT).Click();
-        const harness::MessageBoxInfo failed = harness::WaitForMessageBox();
-        EXPECT_EQ("Die Druckdatei kann nicht angelegt werden:\n" + root + "kvd_info.txt",
-                  failed.text);
-        EXPECT_EQ(German(IDS_PAGE_CAPTION), failed.caption);
-        failed.Answer(IDOK);
+            // Print: the tree with the foundation and its first source expanded, and its text.
+            const HWND hTree = tree.Handle();
+            harness::OnUi([&] {
+                const HTREEITEM first = TreeView_GetChild(hTree, TreeView_GetRoot(hTree));
+                TreeView_Expand(hTree, first, TVE_EXPAND);
+                TreeView_Expand(hTree, TreeView_GetChild(hTree, first), TVE_EXPAND);
+            });
+            tree.SelectTreeItem(building.positions[foundation].name);
+            const std::string before = text.Text();
+            page.Control(ID_KVD_PRINT).Click();
+            EXPECT_EQ("notepad.exe /p kvd_info.txt", AwaitCommand());
+            EXPECT_EQ(OnDisk(PrintedTree(tree.TreeItems()) + "\n\n\n\n" +
+                             pagetest::ExpectedLoadText(building, foundation, "\n", {quiet})),
+                      ReadBytes("kvd_info.txt"));
+            EXPECT_EQ(before, text.Text()) << "the field keeps its text";
+            // A collapsed root prints only its line; the root's text is empty.
+            harness::OnUi([&] { TreeView_Expand(hTree, TreeView_GetRoot(hTree), TVE_COLLAPSE); });
+            tree.SelectTreeItem(building.projectName);
+            page.Control(ID_KVD_PRINT).Click();
+            EXPECT_EQ("notepad.exe /p kvd_info.txt", AwaitCommand());
+            EXPECT_EQ(OnDisk(building.projectName + "\n\n\n\n\n"), ReadBytes("kvd_info.txt"));
+            // A folder of the file's name keeps the file from being created: no editor runs.
+            DeleteFileA("kvd_info.txt");
+            CreateDirectoryA("kvd_info.txt", nullptr);
+            page.Control(ID_KVD_PRINT).Click();
+            const harness::MessageBoxInfo failed = harness::WaitForMessageBox();
+            EXPECT_EQ("Die Druckdatei kann nicht angelegt werden:\n" + root + "kvd_info.txt",
+                      failed.text);
+            EXPECT_EQ(German(IDS_PAGE_CAPTION), failed.caption);
+            failed.Answer(IDOK);
 
-        tree.SelectTreeItem(building.positions[deep.source].name +
-                            pagetest::NumberSuffix(deep.number));
-        page.Control(ID_KVD_CALCUL).Click();
-        harness::WaitUntilGone(page);
-    });
+            tree.SelectTreeItem(building.positions[deep.source].name +
+                                pagetest::NumberSuffix(deep.number));
+            page.Control(ID_KVD_CALCUL).Click();
+            harness::WaitUntilGone(page);
+        },
+        false, host);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("notepad_command.txt"));
     RemoveDirectoryA("kvd_info.txt");
     SetCurrentDirectoryA(previous);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    DestroyWindow(host);
     EXPECT_EQ(1, result.recalculate);
     EXPECT_EQ(pagetest::FileOf(project, deep.source), result.file);
 
-    // Positions named by their load files: the same tree.
-    pagetest::RunStandalone(
+    // Positions named by their load files: the same tree. Cancel hands back nothing.
+    const pagetest::PageResult cancelled = pagetest::RunStandalone(
         project, hosts,
         [&] {
             harness::WaitForMessageBox().Answer(IDOK);
@@ -235,6 +245,9 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
             page.Control(IDCANCEL).Click();
         },
         true);
+    EXPECT_EQ(0, cancelled.recalculate);
+    EXPECT_EQ("untouched", cancelled.file);
+    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_deu.dll")) << "the language library released";
 }
 
 // A hosted page that builds the tree below one of its items, as its activation does.

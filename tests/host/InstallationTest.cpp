@@ -1,5 +1,5 @@
-// The settings an installation sets up and the language switch: "ProgramPath" and
-// "Language" under the module's settings key.
+// The settings an installation sets up: "ProgramPath" and "Language" under the module's
+// settings key (the language switch: HostWindowTest, CommandLineTest).
 #include "host/Installation.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
@@ -18,18 +18,6 @@ std::string stored(const char* name)
     DWORD size = sizeof value;
     key.OpenSettings();
     return key.QueryString(value, name, &size) == ERROR_SUCCESS ? value : "<missing>";
-}
-
-TEST(Installation, TheLanguageSwitchWritesTheCodeInLowerCaseAndRefusesOthers)
-{
-    RegistrySandbox sandbox(kSettingsKeyPath);
-    EXPECT_EQ("deu", host::currentLanguage()) << "German without a value";
-    EXPECT_TRUE(host::setLanguage("ENG"));
-    EXPECT_EQ("eng", stored(settings::kLanguage));
-    EXPECT_EQ("eng", host::currentLanguage());
-    EXPECT_FALSE(host::setLanguage("fra"));
-    EXPECT_FALSE(host::setLanguage(""));
-    EXPECT_EQ("eng", stored(settings::kLanguage));
 }
 
 TEST(Installation, DefaultsFillWhatIsMissingAndKeepWhatWorks)

@@ -171,16 +171,16 @@ std::string FileOf(const GeneratedProject& project, int p)
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
                          const std::function<void()>& script, bool byLoadFile, HWND parent)
 {
-    std::vector<std::string> names, files;
-    for (int host : hosts) {
-        names.push_back(project.building().positions[host].name + "   ");
-        files.push_back(byLoadFile ? project.loadFile(project.building().positions[host])
-                                   : FileOf(project, host));
-    }
+    std::vector<std::string> names, files; // no reallocation: the pointers stay valid
+    names.reserve(hosts.size());
+    files.reserve(hosts.size());
     std::vector<const char*> namePointers, filePointers;
-    for (std::size_t i = 0; i < hosts.size(); ++i) {
-        namePointers.push_back(names[i].c_str());
-        filePointers.push_back(files[i].c_str());
+    for (int host : hosts) {
+        const kvdata::Position& position = project.building().positions[host];
+        names.push_back(position.name + "   ");
+        files.push_back(byLoadFile ? project.loadFile(position) : project.transferFile(position));
+        namePointers.push_back(names.back().c_str());
+        filePointers.push_back(files.back().c_str());
     }
     PageResult result;
     char file[260] = "untouched";

@@ -80,7 +80,8 @@ std::string PrintedTree(const std::vector<harness::TreeItem>& items)
 }
 
 // The building with a point value beyond the limit, a distributed reaction whose second
-// piece is, and a FEM slab that receives from the current project (another one for it).
+// piece is, a FEM slab that receives from the current project (another one for it) and a
+// source in its receiver's group.
 kvdata::Building UnusualBuilding()
 {
     kvdata::Building building = kvdata::makeBuilding(kvdata::BuildingSize());
@@ -101,6 +102,8 @@ kvdata::Building UnusualBuilding()
     kvdata::Transfer fromAbove = building.positions[fedFromAbove.front()].incoming.front();
     fromAbove.number = -4;
     building.positions[0].incoming.push_back(fromAbove);
+    // A source in the group of a position it feeds: no group line there.
+    building.positions[fromAbove.source].group = building.positions[fedFromAbove.front()].group;
     return building;
 }
 } // namespace

@@ -1,18 +1,15 @@
-// The command-line mode: its options, and what each command does and prints on a
-// generated project.
+// The command-line mode: its options, and what the commands do and print on a generated
+// project, as the host program and (where they open the module's windows) in the test.
 #include "HostFixture.h"
 
 #include "host/CommandLine.h"
 #include "host/HostCommands.h"
 #include "resources/ResourceIds.h"
-#include "tests/harness/Harness.h"
 
 #include <sstream>
 
 namespace
 {
-
-using Kind = host::HostCommand::Kind;
 
 host::HostOptions parsed(const std::vector<std::string>& arguments)
 {
@@ -22,109 +19,76 @@ host::HostOptions parsed(const std::vector<std::string>& arguments)
     return options;
 }
 
-std::string refused(const std::vector<std::string>& arguments)
+// The options written as the command line that means them, or the error.
+std::string normalised(const std::vector<std::string>& arguments)
 {
+    static const char* const commands[] = {"list",  "edit",     "recalculate", "window",    "loads",
+                                           "sheet", "own-load", "check",       "update-all"};
     host::HostOptions options;
-    std::string error;
-    EXPECT_FALSE(host::parseCommandLine(arguments, options, error));
-    return error;
+    std::string error, text;
+    if (!host::parseCommandLine(arguments, options, error))
+        return error;
+    if (options.project.kind != host::ProjectChoice::Kind::Current)
+        text += (options.project.kind == host::ProjectChoice::Kind::Folder ? "--project '"
+                                                                           : "--sample '") +
+                options.project.path + "' ";
+    if (!options.pictures.empty())
+        text += "--pictures " + options.pictures + " ";
+    for (const host::HostCommand& command : options.commands)
+        text += std::string("--") + commands[static_cast<int>(command.kind)] +
+                (command.position.empty() ? " " : " " + command.position + " ");
+    return text;
 }
 
-TEST(CommandLine, OptionsChooseTheProjectTheLanguageAndCommandsInTheirOrder)
+TEST(CommandLine, OptionsChooseTheProjectAndCommandsInTheirOrder)
 {
-    host::HostOptions none = parsed({});
-    ASSERT_EQ(1u, none.commands.size());
-    EXPECT_EQ(Kind::Window, none.commands[0].kind);
-    EXPECT_EQ(host::ProjectChoice::Kind::Current, none.project.kind);
-
-    EXPECT_TRUE(parsed({"--language", "eng"}).commands.empty()) << "only the switch";
-
-    host::HostOptions some = parsed(
-        {"--project", "C:\\p", "--list", "--edit", "Pos 3", "--recalculate", "x.017", "--window"});
-    EXPECT_EQ(host::ProjectChoice::Kind::Folder, some.project.kind);
-    EXPECT_EQ("C:\\p", some.project.path);
-    ASSERT_EQ(4u, some.commands.size());
-    EXPECT_EQ(Kind::List, some.commands[0].kind);
-    EXPECT_EQ(Kind::Edit, some.commands[1].kind);
-    EXPECT_EQ("Pos 3", some.commands[1].position);
-    EXPECT_EQ(Kind::Recalculate, some.commands[2].kind);
-    EXPECT_EQ(Kind::Window, some.commands[3].kind);
-
-    host::HostOptions pages = parsed({"--loads", "--sheet"});
-    ASSERT_EQ(2u, pages.commands.size());
-    EXPECT_EQ(Kind::Loads, pages.commands[0].kind);
-    EXPECT_EQ(Kind::Sheet, pages.commands[1].kind);
-
-    EXPECT_EQ("", parsed({"--sample", "--list"}).project.path);
-    EXPECT_EQ("D:\\s", parsed({"--sample", "D:\\s", "--pictures", "D:\\p"}).project.path);
-    EXPECT_EQ("D:\\p", parsed({"--pictures", "D:\\p", "--list"}).pictures);
-
-    EXPECT_EQ("unknown option --frobnicate", refused({"--frobnicate"}));
-    EXPECT_EQ("--edit needs a value", refused({"--edit"}));
-    EXPECT_EQ("--project needs a value", refused({"--project", "--list"}));
+    const struct {
+        std::vector<std::string> arguments;
+        std::string meaning;
+    } cases[] = {
+        {{}, "--window "},
+        {{"--language", "eng"}, ""},
+        {{"--project", "C:\\p", "--list", "--edit", "Pos 3", "--recalculate", "x.017", "--window"},
+         "--project 'C:\\p' --list --edit Pos 3 --recalculate x.017 --window "},
+        {{"--loads", "--sheet", "--own-load", "3.01", "--check", "--update-all"},
+         "--loads --sheet --own-load 3.01 --check --update-all "},
+        {{"--sample", "--list"}, "--sample '' --list "},
+        {{"--sample", "D:\\s", "--pictures", "D:\\p"},
+         "--sample 'D:\\s' --pictures D:\\p --window "},
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--edit"}, "--edit needs a value"},
+        {{"--project", "--list"}, "--project needs a value"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.meaning, normalised(c.arguments));
 }
 
-TEST_F(HostFixture, ListPrintsEveryPositionWithItsStateAndRecalculateRecordsIt)
-{
-    const host::HostPosition open = m_project.positions()[6]; // every seventh is not calculated
-    ASSERT_EQ(host::PositionState::NotCalculated, open.state);
-    std::ostringstream out;
-    EXPECT_EQ(0, host::runCommands(parsed({"--project", m_generated.folders().project, "--list",
-                                           "--recalculate", open.name, "--list"}),
-                                   out));
-    const std::string text = out.str();
-    EXPECT_EQ(0u, text.find("project " + m_project.name() + " in " + m_project.directory() + ": " +
-                            std::to_string(m_project.positions().size()) + " positions\n"));
-    const std::string before =
-        open.name + "\t" + open.program + "\tnot-calculated\t" + open.loadFile + "\n";
-    const std::string after = open.name + "\t" + open.program + "\tcalculated\t" + open.loadFile;
-    EXPECT_NE(std::string::npos, text.find(before)) << text;
-    EXPECT_NE(std::string::npos, text.find("recalculated " + open.name + "\n")) << text;
-    EXPECT_LT(text.find("recalculated "), text.find(after)) << text;
-}
-
-TEST_F(HostFixture, AnUnknownPositionOrProjectFailsWithTheReason)
-{
-    std::ostringstream out;
-    EXPECT_EQ(1, host::runCommands(parsed({"--edit", "Pos 999", "--list"}), out));
-    EXPECT_NE(std::string::npos, out.str().find("no position Pos 999 in the project\n"));
-    EXPECT_EQ(std::string::npos, out.str().find("\t")) << "the list after it is not run";
-    out.str("");
-    EXPECT_EQ(2,
-              host::runCommands(parsed({"--project", m_generated.folders().root, "--list"}), out));
-    EXPECT_EQ(0u, out.str().find("cannot open the project: no plan file in ")) << out.str();
-    out.str("");
-    EXPECT_EQ(1, host::runCommands(parsed({"--language", "fra"}), out));
-    EXPECT_EQ("unknown language fra (deu or eng)\n", out.str());
-}
-
-TEST_F(HostFixture, EditOpensTheEditorForThePositionAndCancelLeavesItUnchanged)
+TEST_F(HostFixture, EditAndLoadsOpenTheModulesWindowsAndSayWhatCameOfThem)
 {
     const host::HostPosition& position = m_project.positions()[3];
     std::ostringstream out;
-    const INT_PTR result = harness::RunScripted(
-        [&] {
-            return host::runCommands(parsed({"--language", "eng", "--edit", position.name}), out);
-        },
-        [&] { harness::WaitForDialog(IDC_TRANSFER_LIST).Control(IDCANCEL).Click(); });
-    EXPECT_EQ(0, result);
-    EXPECT_NE(std::string::npos, out.str().find("language eng from the module's next call\n"));
-    EXPECT_NE(std::string::npos, out.str().find("edit " + position.name + ": cancelled\n"))
+    EXPECT_EQ(0, harness::RunScripted(
+                     [&] {
+                         return host::runCommands(
+                             parsed({"--language", "eng", "--edit", position.name, "--loads"}),
+                             out);
+                     },
+                     [&] {
+                         harness::WaitForDialog(IDC_TRANSFER_LIST).Control(IDCANCEL).Click();
+                         harness::WaitForDialog(IDC_LOAD_TREE).Control(IDCANCEL).Click();
+                     }));
+    EXPECT_EQ(0u, out.str().find("language eng from the module's next call\n"));
+    EXPECT_NE(std::string::npos, out.str().find("edit " + position.name + ": cancelled\n" +
+                                                "transferred loads: no recalculation requested\n"))
         << out.str();
 }
-
-} // namespace
-
-namespace
-{
 
 // Runs kvhost.exe from the test program's folder with its output in a pipe; its exit code.
 DWORD runHost(const std::string& arguments, std::string& output)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
-    if (!CreatePipe(&read, &write, &inherit, 0))
-        return 999;
+    CreatePipe(&read, &write, &inherit, 0);
     SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -132,39 +96,61 @@ DWORD runHost(const std::string& arguments, std::string& output)
     startup.hStdOutput = startup.hStdError = write;
     PROCESS_INFORMATION process = {};
     std::string command = "\"" + ProgramFolder() + "\\kvhost.exe\" " + arguments;
+    DWORD code = 999, got = 0;
     const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
     CloseHandle(write);
-    char buffer[4096];
-    DWORD got = 0;
-    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        output.append(buffer, got);
+    if (started) {
+        char buffer[4096];
+        for (output.clear(); ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0;)
+            output.append(buffer, got);
+        output.erase(std::remove(output.begin(), output.end(), '\r'), output.end());
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
     CloseHandle(read);
-    if (!started)
-        return 999;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 999;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
     return code;
 }
 
-TEST_F(HostFixture, TheProgramPrintsWhatItDidAndEndsWithItsExitCode)
+TEST_F(HostFixture, TheProgramPrintsWhatItDidAndStopsAtTheFirstFailureWithItsExitCode)
 {
-    const host::HostPosition& first = m_project.positions()[0];
+    const host::HostPosition open = m_project.positions()[6]; // every seventh is not calculated
+    ASSERT_EQ(host::PositionState::NotCalculated, open.state);
     // Without the trailing backslash, which would escape the closing quote.
-    const std::string folder = m_project.directory().substr(0, m_project.directory().size() - 1);
-    std::string output;
-    EXPECT_EQ(0u, runHost("--project \"" + folder + "\" --list", output));
-    EXPECT_NE(std::string::npos, output.find(first.name + "\t" + first.program)) << output;
-    output.clear();
-    EXPECT_EQ(1u, runHost("--project \"" + folder + "\" --edit Nirgends", output));
-    EXPECT_NE(std::string::npos, output.find("no position Nirgends in the project")) << output;
-    output.clear();
-    EXPECT_EQ(2u, runHost("--bogus", output));
-    EXPECT_EQ(0u, output.find("kvhost: unknown option --bogus")) << output;
-    EXPECT_NE(std::string::npos, output.find("usage: kvhost")) << output;
+    const std::string& folder = m_generated.folders().project;
+    const std::string project = "--project \"" + folder.substr(0, folder.size() - 1) + "\" ";
+    std::string text;
+    EXPECT_EQ(
+        0u,
+        runHost(project + "--list --recalculate \"" + open.name + "\" --list --update-all", text));
+    EXPECT_EQ(0u, text.find("project " + m_project.name() + " in " + folder + ": " +
+                            std::to_string(m_project.positions().size()) + " positions\n"))
+        << text;
+    const std::string row = open.name + "\t" + open.program + "\t";
+    EXPECT_NE(std::string::npos, text.find(row + "not-calculated\t" + open.loadFile + "\n"));
+    EXPECT_LT(text.find("recalculated " + open.name + "\n"),
+              text.find(row + "calculated\t" + open.loadFile))
+        << text;
+    EXPECT_NE(std::string::npos, text.find(" position(s) updated, 0 transfer(s) stale\n")) << text;
+
+    const struct {
+        std::string arguments;
+        DWORD code;
+        std::string printed;
+    } failures[] = {
+        {project + "--edit Nirgends --list", 1, "no position Nirgends in the project\n"},
+        {"--project \"" + m_generated.folders().root + ".\" --list", 2,
+         "cannot open the project: no plan file in "},
+        {"--language fra", 1, "unknown language fra (deu or eng)\n"},
+        {"--bogus", 2, "kvhost: unknown option --bogus\nusage: kvhost"},
+    };
+    for (const auto& f : failures) {
+        EXPECT_EQ(f.code, runHost(f.arguments, text));
+        EXPECT_NE(std::string::npos, text.find(f.printed)) << text;
+        EXPECT_EQ(std::string::npos, text.find('\t')) << "nothing after the failure";
+    }
 }
 
 } // namespace

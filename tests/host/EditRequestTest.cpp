@@ -1,5 +1,5 @@
 // The request the host builds for the editor: every slot from the position and its load
-// file, integers filling their whole slot.
+// file, integers filling their whole slot; without a load file, no own loads.
 #include "HostFixture.h"
 
 #include "host/EditRequest.h"
@@ -16,38 +16,31 @@ uintptr_t slot(const KVEditRequest& request, int n)
 TEST_F(HostFixture, TheRequestCarriesThePositionItsOwnLoadsAndItsCoordinateSystem)
 {
     const auto listed = listedPositions();
-    HWND parent = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234));
-    for (std::size_t i : {std::size_t(0), listed.size() - 1}) {
+    const HWND parent = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234));
+    ASSERT_TRUE(DeleteFileA(m_project.positions()[1].loadFile.c_str()));
+    for (std::size_t i : {std::size_t(0), std::size_t(1), listed.size() - 1}) {
+        SCOPED_TRACE(i);
         const kvdata::Position& p = *listed[i];
+        const bool hasLoads = i != 1;
         host::EditRequest built(m_project.positions()[i], parent);
-        ASSERT_TRUE(built.hasLoadData());
+        EXPECT_EQ(hasLoads, built.hasLoadData());
         const KVEditRequest& request = *built.get();
         EXPECT_STREQ(p.name.c_str(), request.positionName);
         EXPECT_EQ(m_generated.folders().project, request.directory);
         EXPECT_EQ(p.loadFileName().substr(0, 7), request.baseName);
-        ASSERT_EQ(p.loads.size(), slot(request, 3));
-        for (std::size_t l = 0; l < p.loads.size(); ++l) {
+        ASSERT_EQ(hasLoads ? p.loads.size() : 0u, slot(request, 3));
+        EXPECT_EQ(hasLoads, request.loads != nullptr);
+        for (std::size_t l = 0; hasLoads && l < p.loads.size(); ++l) {
             EXPECT_STREQ(p.loads[l].c_str(), request.loads[l].name);
             EXPECT_EQ(l + 1, reinterpret_cast<uintptr_t>(request.loads[l].word0.slot));
         }
         for (int n = 5; n <= 8; ++n)
             EXPECT_EQ(0u, slot(request, n)) << "slot " << n;
-        EXPECT_EQ(static_cast<uintptr_t>(p.coordinateSystem), slot(request, 9));
+        EXPECT_EQ(hasLoads ? static_cast<uintptr_t>(p.coordinateSystem) : 0u, slot(request, 9));
         EXPECT_EQ(reinterpret_cast<uintptr_t>(parent), slot(request, 10));
         EXPECT_EQ(0u, slot(request, 11)) << "the default own load is the first";
         EXPECT_EQ(0u, slot(request, 12)) << "new sources from the current project";
     }
-}
-
-TEST_F(HostFixture, APositionWithoutLoadDataGivesARequestWithoutOwnLoads)
-{
-    const host::HostPosition& position = m_project.positions()[0];
-    ASSERT_TRUE(DeleteFileA(position.loadFile.c_str()));
-    host::EditRequest built(position, nullptr);
-    EXPECT_FALSE(built.hasLoadData());
-    EXPECT_EQ(0, built.get()->loadCount.value);
-    EXPECT_EQ(nullptr, built.get()->loads);
-    EXPECT_STREQ(position.name.c_str(), built.get()->positionName);
 }
 
 } // namespace

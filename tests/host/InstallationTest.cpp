@@ -1,5 +1,5 @@
-// The settings an installation sets up and the language switch: "ProgramPath" and
-// "Language" under the module's settings key.
+// The settings an installation sets up: "ProgramPath" and "Language" under the module's
+// settings key (the language switch: HostWindowTest, CommandLineTest).
 #include "host/Installation.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
@@ -20,23 +20,10 @@ std::string stored(const char* name)
     return key.QueryString(value, name, &size) == ERROR_SUCCESS ? value : "<missing>";
 }
 
-TEST(Installation, TheLanguageSwitchWritesTheCodeInLowerCaseAndRefusesOthers)
-{
-    RegistrySandbox sandbox(kSettingsKeyPath);
-    EXPECT_EQ("deu", host::currentLanguage()) << "German without a value";
-    EXPECT_TRUE(host::setLanguage("ENG"));
-    EXPECT_EQ("eng", stored(settings::kLanguage));
-    EXPECT_EQ("eng", host::currentLanguage());
-    EXPECT_FALSE(host::setLanguage("fra"));
-    EXPECT_FALSE(host::setLanguage(""));
-    EXPECT_EQ("eng", stored(settings::kLanguage));
-    EXPECT_TRUE(host::setLanguage("deu"));
-    EXPECT_EQ("deu", stored(settings::kLanguage));
-}
-
 TEST(Installation, DefaultsFillWhatIsMissingAndKeepWhatWorks)
 {
     RegistrySandbox sandbox(kSettingsKeyPath);
+    EXPECT_EQ(ProgramFolder(), host::programFolder());
     host::installDefaults(ProgramFolder());
     EXPECT_EQ(ProgramFolder(), stored(settings::kProgramPath));
     EXPECT_EQ("deu", stored(settings::kLanguage));
@@ -49,11 +36,6 @@ TEST(Installation, DefaultsFillWhatIsMissingAndKeepWhatWorks)
 
     host::installDefaults("C:\\elsewhere");
     EXPECT_EQ(ProgramFolder(), stored(settings::kProgramPath)) << "a folder with the libraries";
-}
-
-TEST(Installation, TheProgramFolderIsTheTestProgramsOwn)
-{
-    EXPECT_EQ(ProgramFolder(), host::programFolder());
 }
 
 } // namespace

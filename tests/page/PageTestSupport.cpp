@@ -1,13 +1,13 @@
 #include "tests/page/PageTestSupport.h"
 
-#include "page/PageEntry.h"
+#include "entry/Exports.h"
+#include "framework/CPropertySheet.h"
 #include "resources/ResourceIds.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace pagetest
 {
@@ -47,50 +47,29 @@ void ExpectSources(const kvdata::Building& building, int receiver, int level, lo
     }
 }
 
-std::string Format(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2)));
-std::string Format(const char* format, ...)
+template <class... Args> std::string Format(const char* format, Args... args)
 {
     char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
+    std::snprintf(text, sizeof text, format, args...);
     return text;
 }
 
 const char* UnitOf(int kind)
 {
-    switch (kind) {
-    case 1:
-        return "kN";
-    case 2:
-        return "kN/m";
-    case 4:
-        return "kNm";
-    }
-    return "?";
+    return kind == 1 ? "kN" : kind == 2 ? "kN/m" : kind == 4 ? "kNm" : "?";
 }
 
 const char* IdealisationOf(int code)
 {
-    const char* texts[] = {"Einzellast", "Streckenlast", "Trapezlast",
-                           "Fl\xe4"
-                           "chenlast"};
+    const char* texts[] = {"Einzellast", "Streckenlast", "Trapezlast", "Fl\344chenlast"};
     return texts[code];
 }
 
-bool SameText(const std::string& a, const std::string& b)
+// A name line when the source's name differs from the receiver's.
+std::string NameLine(const char* label, const std::string& name, const std::string& receiver,
+                     const char* sep)
 {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-const kvdata::Program* ProgramOf(const kvdata::Building& building, const std::string& code)
-{
-    const int number = std::atoi(code.substr(code.size() - 3).c_str());
-    for (const kvdata::Program& program : building.programs)
-        if (program.number == number)
-            return &program;
-    return nullptr;
+    return name.empty() || lstrcmpiA(name.c_str(), receiver.c_str()) == 0 ? "" : label + name + sep;
 }
 
 // The value text of one transferred component.
@@ -127,18 +106,15 @@ std::string ExpectedTransfer(const kvdata::Building& building, const kvdata::Pos
     const kvdata::Component& component = support.byLoad[item.load][item.component];
     std::string text =
         "  " + NumberSuffix(transfer.number).substr(3) + " aus Position " + source.name + sep;
-    if (!source.volume.empty() && !SameText(source.volume, receiver.volume))
-        text += "     Band: " + source.volume + sep;
-    if (!source.group.empty() && !SameText(source.group, receiver.group))
-        text += "     Gruppe: " + source.group + sep;
-    if (source.fem) {
+    text += NameLine("     Band: ", source.volume, receiver.volume, sep) +
+            NameLine("     Gruppe: ", source.group, receiver.group, sep);
+    if (source.fem)
         text += std::string("     aus dem FEM-Projekt") + sep;
-    } else {
-        if (receiver.fem)
-            text += "     Projekt: " + building.projectName + sep;
-        if (const kvdata::Program* program = ProgramOf(building, source.programCode))
-            text += "     Programm: " + program->name + sep;
-    }
+    else if (receiver.fem)
+        text += "     Projekt: " + building.projectName + sep;
+    for (const kvdata::Program& program : building.programs)
+        if (!source.fem && program.number == std::atoi(source.programCode.c_str() + 2))
+            text += "     Programm: " + program.name + sep;
     text += "     Lastfall: " + source.loads[item.load] + sep;
     text += "     Auflager: " + support.name + sep;
     text += "     Reaktion: " + component.name + sep;
@@ -150,7 +126,7 @@ std::string ExpectedTransfer(const kvdata::Building& building, const kvdata::Pos
 std::string NumberSuffix(int transferNumber)
 {
     return transferNumber > 0 ? " - V" + std::to_string(transferNumber)
-                              : " - \xdc" + std::to_string(-static_cast<long long>(transferNumber));
+                              : " - \334" + std::to_string(-static_cast<long long>(transferNumber));
 }
 
 std::vector<NumberedItem> TreeOf(const harness::Window& page)
@@ -178,11 +154,8 @@ std::string ExpectedLoadText(const kvdata::Building& building, int receiver, con
 {
     const kvdata::Position& position = building.positions[receiver];
     if (position.incoming.empty())
-        return "Keine Lasten \xfc"
-               "bernommen.\r\n";
-    std::string text = "Last\xfc"
-                       "bernahmen in Position " +
-                       position.name + ":\r\n";
+        return "Keine Lasten \374bernommen.\r\n";
+    std::string text = "Last\374bernahmen in Position " + position.name + ":\r\n";
     for (const kvdata::Transfer& transfer : position.incoming)
         for (const kvdata::TransferredComponent& item : transfer.components)
             text += ExpectedTransfer(building, position, transfer, item,
@@ -196,31 +169,68 @@ std::string FileOf(const GeneratedProject& project, int p)
 }
 
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile)
+                         const std::function<void()>& script, bool byLoadFile, HWND parent)
 {
-    std::vector<std::string> names, files;
-    for (int host : hosts) {
-        names.push_back(project.building().positions[host].name);
-        files.push_back(byLoadFile ? project.loadFile(project.building().positions[host])
-                                   : FileOf(project, host));
-    }
+    std::vector<std::string> names, files; // no reallocation: the pointers stay valid
+    names.reserve(hosts.size());
+    files.reserve(hosts.size());
     std::vector<const char*> namePointers, filePointers;
-    for (std::size_t i = 0; i < hosts.size(); ++i) {
-        namePointers.push_back(names[i].c_str());
-        filePointers.push_back(files[i].c_str());
+    for (int host : hosts) {
+        const kvdata::Position& position = project.building().positions[host];
+        names.push_back(position.name + "   ");
+        files.push_back(byLoadFile ? project.loadFile(position) : project.transferFile(position));
+        namePointers.push_back(names.back().c_str());
+        filePointers.push_back(files.back().c_str());
     }
     PageResult result;
     char file[260] = "untouched";
     harness::RunScripted(
         [&] {
-            RunPageEntry(nullptr, project.building().projectName.c_str(),
-                         static_cast<unsigned>(hosts.size()), namePointers.data(),
-                         filePointers.data(), &result.recalculate, file);
+            FillNamesForDialog(parent, project.building().projectName.c_str(),
+                               static_cast<unsigned>(hosts.size()), namePointers.data(),
+                               filePointers.data(), &result.recalculate, file);
             return INT_PTR(0);
         },
         script);
     result.file = file;
     return result;
+}
+
+std::vector<int> PositionsWhere(const kvdata::Building& building,
+                                const std::function<bool(const kvdata::Position&)>& is)
+{
+    std::vector<int> indexes;
+    for (std::size_t p = 0; p < building.positions.size(); ++p)
+        if (is(building.positions[p]))
+            indexes.push_back(static_cast<int>(p));
+    return indexes;
+}
+
+int Foundation(const kvdata::Building& building, int nth)
+{
+    return PositionsWhere(building,
+                          [](const kvdata::Position& p) { return p.programCode == "01069"; })
+        .at(static_cast<std::size_t>(nth));
+}
+
+std::string LanguageString(const char* library, UINT id)
+{
+    const HMODULE module = LoadLibraryA(library);
+    char text[256] = "";
+    if (module) {
+        LoadStringA(module, id, text, sizeof text);
+        FreeLibrary(module);
+    }
+    return text;
+}
+
+void RunSheet(CPropertySheet& sheet, const std::function<void()>& script)
+{
+    harness::RunScripted([&] { return sheet.DoModal(); },
+                         [&] {
+                             script();
+                             WaitForPage().Control(IDCANCEL).Click();
+                         });
 }
 
 harness::Window WaitForPage()

@@ -2,13 +2,19 @@
 // for it, computed from the project's building independently of the page's code.
 #pragma once
 
+#include "loaddata/SuiteEnvironment.h"
 #include "tests/harness/Harness.h"
 #include "tests/loaddata/project/GeneratedProject.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
+
+class CPropertySheet;
 
 namespace pagetest
 {
@@ -37,25 +43,42 @@ std::vector<NumberedItem> ExpectedTree(const kvdata::Building& building,
 std::string ExpectedLoadText(const kvdata::Building& building, int receiver, const char* sep,
                              const std::set<int>& noData = {});
 
-// " - V1", " - \xdc" "2".
-std::string NumberSuffix(int transferNumber);
+std::string NumberSuffix(int transferNumber); // " - V1", " - \3342"
 
-// The result FillNamesForDialog hands back.
-struct PageResult {
+// The indexes of the positions that satisfy is; the nth foundation's.
+std::vector<int> PositionsWhere(const kvdata::Building& building,
+                                const std::function<bool(const kvdata::Position&)>& is);
+int Foundation(const kvdata::Building& building, int nth = 0);
+
+// A string of a language library ("kesvar_deu.dll"), as the page shows it.
+std::string LanguageString(const char* library, UINT id);
+
+struct PageResult { // what the export hands back
     int recalculate = -1;
     std::string file;
 };
 
-// Runs the page standalone (as FillNamesForDialog does) over the project's positions at
-// the given indexes, with the script driving it; the project name is the building's. The
-// positions are named by their transfer files, or by their load files.
+// Runs the module's export over the project's positions at the given indexes, with the
+// script driving the page; the project name is the building's. The positions are named by
+// their transfer files, or by their load files, and with trailing blanks as hosts leave
+// them.
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile = false);
+                         const std::function<void()>& script, bool byLoadFile = false,
+                         HWND parent = nullptr);
 
-// The standalone page's window once it is shown.
-harness::Window WaitForPage();
+// Runs a host's sheet while the script drives it, then cancels the sheet.
+void RunSheet(CPropertySheet& sheet, const std::function<void()>& script);
+
+harness::Window WaitForPage(); // the page's window (or its sheet's) once it is shown
 
 // The file a host names position index p by: its transfer file, which the page reads.
 std::string FileOf(const GeneratedProject& project, int p);
 
 } // namespace pagetest
+
+// Every test of the page in an empty settings key.
+class PageTest : public ::testing::Test
+{
+  protected:
+    RegistrySandbox m_sandbox{loaddata::kSettingsKey};
+};

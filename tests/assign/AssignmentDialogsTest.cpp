@@ -114,8 +114,7 @@ class AssignmentDialogs : public LanguageTest
     INT_PTR Run(KVItem& item, const std::function<void(const Window&)>& script)
     {
         CKVZuordnung dialog(&m_request, &item, "Pos 7", "D01.017", nullptr);
-        return harness::RunScripted([&] { return dialog.DoModal(); },
-                                    [&] { script(harness::WaitForDialog(IDC_LOAD_ASSIGNMENTS)); });
+        return RunDialog(dialog, IDC_LOAD_ASSIGNMENTS, script);
     }
     // Clicks Assign and returns the share dialog.
     static Window OpenShare(const Window& dialog)

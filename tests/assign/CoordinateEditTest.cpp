@@ -4,7 +4,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
 #include "resources/ResourceIds.h"
-#include "tests/harness/Harness.h"
+#include "tests/dialogs/LanguageTest.h"
 #include "tests/support/BeepCounter.h"
 
 #include <gtest/gtest.h>
@@ -36,15 +36,13 @@ class CoordinateDialog : public CDialog
 
 // Runs the dialog with the script on its field; then Cancel ends the run (so Enter and
 // Escape in the field must not have ended it).
-void RunDialog(CoordinateDialog& dialog, const std::function<void(const harness::Window&)>& script)
+void RunField(CoordinateDialog& dialog, const std::function<void(const harness::Window&)>& script)
 {
-    EXPECT_EQ(IDCANCEL, harness::RunScripted([&] { return dialog.DoModal(); },
-                                             [&] {
-                                                 const harness::Window dlg =
-                                                     harness::WaitForDialog(IDC_ORIGIN_X);
-                                                 script(dlg.Control(IDC_ORIGIN_X));
-                                                 dlg.Control(IDCANCEL).Click();
-                                             }));
+    const INT_PTR result = RunDialog(dialog, IDC_ORIGIN_X, [&](const harness::Window& dlg) {
+        script(dlg.Control(IDC_ORIGIN_X));
+        dlg.Control(IDCANCEL).Click();
+    });
+    EXPECT_EQ(IDCANCEL, result);
 }
 
 bool WholeTextSelected(const harness::Window& field)
@@ -78,7 +76,7 @@ TEST(CoordinateEdit, EnterTabAndEscapeTakeRefuseOrUndoTheTypedText)
         CoordinateDialog dialog(&value);
         BeepCounter beeps;
         ASSERT_TRUE(beeps.Installed());
-        RunDialog(dialog, [&](const harness::Window& field) {
+        RunField(dialog, [&](const harness::Window& field) {
             EXPECT_EQ("2.5", field.Text());
             field.Type(c.typed);
             field.Key(c.key);
@@ -101,7 +99,7 @@ TEST(CoordinateEdit, RebindingTakesOnlyANumberAndShowsTheNewValue)
     double a = 2.5, b = 1.0 / 3.0, c = -2e20;
     CoordinateDialog dialog(&a);
     BeepCounter beeps;
-    RunDialog(dialog, [&](const harness::Window& field) {
+    RunField(dialog, [&](const harness::Window& field) {
         auto bind = [&](double* p) { harness::OnUi([&] { dialog.m_edit.BindValue(p); }); };
         field.Type("abc");
         bind(&b);

@@ -60,20 +60,17 @@ TEST_P(FactorDialog, HistoryComesFromTheSettingsOrTheFirstFactorAndScreenshot)
         ComponentOf(*item, 0, 0, 0).factor = c.firstFactor;
         ComponentOf(*item, 0, 0, 1).factor = 2.0;
         CKVFactor dialog(item.get(), &m_settings, nullptr);
-        EXPECT_EQ(IDCANCEL, harness::RunScripted([&] { return dialog.DoModal(); },
-                                                 [&] {
-                                                     const Window dlg =
-                                                         harness::WaitForDialog(IDC_VALUE_LIST);
-                                                     const Window values =
-                                                         dlg.Control(IDC_VALUE_LIST);
-                                                     EXPECT_EQ(c.rows, Rows(values));
-                                                     EXPECT_EQ(c.shown, values.Text());
-                                                     dlg.Control(IDC_COMPONENTS).SelectRow(1);
-                                                     EXPECT_EQ("2", values.RowText(0));
-                                                     if (c.stored)
-                                                         harness::Screenshot(dlg, Shot("factor-"));
-                                                     dlg.Control(IDCANCEL).Click();
-                                                 }));
+        const INT_PTR result = RunDialog(dialog, IDC_VALUE_LIST, [&](const Window& dlg) {
+            const Window values = dlg.Control(IDC_VALUE_LIST);
+            EXPECT_EQ(c.rows, Rows(values));
+            EXPECT_EQ(c.shown, values.Text());
+            dlg.Control(IDC_COMPONENTS).SelectRow(1);
+            EXPECT_EQ("2", values.RowText(0));
+            if (c.stored)
+                harness::Screenshot(dlg, Shot("factor-"));
+            dlg.Control(IDCANCEL).Click();
+        });
+        EXPECT_EQ(IDCANCEL, result);
         EXPECT_EQ(before, Stored(m_settings));
         EXPECT_EQ(c.firstFactor, ComponentOf(*item, 0, 0, 0).factor);
     }
@@ -90,51 +87,47 @@ TEST_P(FactorDialog, HistoryKeepsFiftyValuesAndEnterTakesATypedFactor)
     ComponentOf(*item, 0, 0, 0).factor = 0.0;
     CKVFactor dialog(item.get(), &m_settings, nullptr);
     BeepCounter beeps;
-    EXPECT_EQ(IDOK, harness::RunScripted(
-                        [&] { return dialog.DoModal(); },
-                        [&] {
-                            const Window dlg = harness::WaitForDialog(IDC_VALUE_LIST);
-                            const Window values = dlg.Control(IDC_VALUE_LIST);
-                            auto add = [&](double value) {
-                                int taken = -1;
-                                harness::OnUi([&] {
-                                    taken = dialog.m_history.AddValue(dialog.m_cbValue, value);
-                                });
-                                return taken;
-                            };
-                            auto expectTop = [&](const Texts& top, const std::string& bottom) {
-                                const Texts rows = Rows(values);
-                                ASSERT_EQ(50u, rows.size());
-                                EXPECT_EQ(top, Texts(rows.begin(), rows.begin() + top.size()));
-                                EXPECT_EQ(bottom, rows.back());
-                            };
-                            for (double refused : {0.0004, -0.0004, std::nan("")})
-                                EXPECT_EQ(0, add(refused));
-                            EXPECT_EQ(1, add(0.0005)); // "-1", "1" and this one
-                            for (int v = 0; v < 47; ++v)
-                                add(10.0 + v);
-                            expectTop({"56"}, "1");
-                            add(100.0);
-                            expectTop({"100"}, "-1");
-                            EXPECT_EQ(1, add(0.0005));
-                            expectTop({"0.0005", "100"}, "-1");
-                            EXPECT_EQ("0.0005", values.Text());
+    const INT_PTR result = RunDialog(dialog, IDC_VALUE_LIST, [&](const Window& dlg) {
+        const Window values = dlg.Control(IDC_VALUE_LIST);
+        auto add = [&](double value) {
+            int taken = -1;
+            harness::OnUi([&] { taken = dialog.m_history.AddValue(dialog.m_cbValue, value); });
+            return taken;
+        };
+        auto expectTop = [&](const Texts& top, const std::string& bottom) {
+            const Texts rows = Rows(values);
+            ASSERT_EQ(50u, rows.size());
+            EXPECT_EQ(top, Texts(rows.begin(), rows.begin() + top.size()));
+            EXPECT_EQ(bottom, rows.back());
+        };
+        for (double refused : {0.0004, -0.0004, std::nan("")})
+            EXPECT_EQ(0, add(refused));
+        EXPECT_EQ(1, add(0.0005)); // "-1", "1" and this one
+        for (int v = 0; v < 47; ++v)
+            add(10.0 + v);
+        expectTop({"56"}, "1");
+        add(100.0);
+        expectTop({"100"}, "-1");
+        EXPECT_EQ(1, add(0.0005));
+        expectTop({"0.0005", "100"}, "-1");
+        EXPECT_EQ("0.0005", values.Text());
 
-                            for (const char* text : {"1,5", "abc"}) {
-                                values.Type(text);
-                                harness::Key(VK_RETURN);
-                                EXPECT_EQ("0.0005", values.Text());
-                                values.Type(text);
-                                dlg.Control(IDOK).Click();
-                                EXPECT_TRUE(dlg.IsVisible());
-                            }
-                            EXPECT_EQ(4, beeps.Count());
-                            values.Type("0");
-                            dlg.Control(IDOK).Click();
-                            EXPECT_TRUE(dlg.IsVisible());
-                            values.Type("2.5");
-                            harness::Key(VK_RETURN);
-                        }));
+        for (const char* text : {"1,5", "abc"}) {
+            values.Type(text);
+            harness::Key(VK_RETURN);
+            EXPECT_EQ("0.0005", values.Text());
+            values.Type(text);
+            dlg.Control(IDOK).Click();
+            EXPECT_TRUE(dlg.IsVisible());
+        }
+        EXPECT_EQ(4, beeps.Count());
+        values.Type("0");
+        dlg.Control(IDOK).Click();
+        EXPECT_TRUE(dlg.IsVisible());
+        values.Type("2.5");
+        harness::Key(VK_RETURN);
+    });
+    EXPECT_EQ(IDOK, result);
     EXPECT_EQ(4, beeps.Count());
     for (const KVComponent* component : Components(*item))
         EXPECT_EQ(2.5, component->factor);

@@ -47,3 +47,10 @@ COLORREF FieldBackground(const harness::Window& dialog, int field)
     });
     return colour;
 }
+
+INT_PTR RunDialog(CDialog& dialog, int control,
+                  const std::function<void(const harness::Window&)>& script)
+{
+    return harness::RunScripted([&] { return dialog.DoModal(); },
+                                [&] { script(harness::WaitForDialog(control)); });
+}

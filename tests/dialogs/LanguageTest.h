@@ -2,10 +2,12 @@
 // source, and the rows of a list.
 #pragma once
 
+#include "framework/CDialog.h"
 #include "tests/harness/Harness.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,10 @@ class LanguageTest : public ::testing::TestWithParam<const char*>
 
 #define KV_BOTH_LANGUAGES(suite)                                                                   \
     INSTANTIATE_TEST_SUITE_P(Languages, suite, ::testing::Values("deu", "eng"))
+
+// Runs the dialog while the script drives its window (found by one of its controls).
+INT_PTR RunDialog(CDialog& dialog, int control,
+                  const std::function<void(const harness::Window&)>& script);
 
 using Texts = std::vector<std::string>;
 // The texts of a list box, combo box or list control column, row by row.

@@ -95,26 +95,22 @@ TEST_P(OrientationDialog, OpensOnTheItemsRowAndOKStoresTheChosenOne)
         auto item = ItemWithAxes({0, 0, 1}, {1, 0, 0});
         CKVOrientation dialog("OWN", own, item.get(), nullptr);
         const int answer = own == 1 ? IDOK : IDCANCEL;
-        EXPECT_EQ(
-            answer,
-            harness::RunScripted(
-                [&] { return dialog.DoModal(); },
-                [&] {
-                    const Window dlg = harness::WaitForDialog(IDC_ORIENTATION_LIST);
-                    const Window list = dlg.Control(IDC_ORIENTATION_LIST);
-                    EXPECT_EQ(25, list.RowCount());
-                    EXPECT_EQ(own == 1 ? 8 : 9, list.Selection());
-                    EXPECT_EQ(own == 1 ? " x parallel  Z ; y parallel  X ; z parallel  Y"
-                                       : " x parallel  Z ; y parallel  X ; z parallel -Y",
-                              list.RowText(list.Selection()));
-                    EXPECT_EQ((Texts{"0", "0", "1", "1", "0", "0"}), Axes(dlg));
-                    const std::string kind = String(own == 1 ? IDS_SYSTEM_RIGHT : IDS_SYSTEM_LEFT);
-                    EXPECT_NE(std::string::npos, dlg.Control(IDC_OWN_SYSTEM).Text().find("OWN"));
-                    EXPECT_NE(std::string::npos, dlg.Control(IDC_OWN_SYSTEM).Text().find(kind));
-                    EXPECT_NE(std::string::npos, dlg.Control(IDC_ITEM_SYSTEM).Text().find("TR12"));
-                    list.SelectRow(3);
-                    dlg.Control(answer).Click();
-                }));
+        const INT_PTR result = RunDialog(dialog, IDC_ORIENTATION_LIST, [&](const Window& dlg) {
+            const Window list = dlg.Control(IDC_ORIENTATION_LIST);
+            EXPECT_EQ(25, list.RowCount());
+            EXPECT_EQ(own == 1 ? 8 : 9, list.Selection());
+            EXPECT_EQ(own == 1 ? " x parallel  Z ; y parallel  X ; z parallel  Y"
+                               : " x parallel  Z ; y parallel  X ; z parallel -Y",
+                      list.RowText(list.Selection()));
+            EXPECT_EQ((Texts{"0", "0", "1", "1", "0", "0"}), Axes(dlg));
+            const std::string kind = String(own == 1 ? IDS_SYSTEM_RIGHT : IDS_SYSTEM_LEFT);
+            EXPECT_NE(std::string::npos, dlg.Control(IDC_OWN_SYSTEM).Text().find("OWN"));
+            EXPECT_NE(std::string::npos, dlg.Control(IDC_OWN_SYSTEM).Text().find(kind));
+            EXPECT_NE(std::string::npos, dlg.Control(IDC_ITEM_SYSTEM).Text().find("TR12"));
+            list.SelectRow(3);
+            dlg.Control(answer).Click();
+        });
+        EXPECT_EQ(answer, result);
         const bool ok = answer == IDOK;
         EXPECT_EQ(ok ? Vector({1, 0, 0}) : Vector({0, 0, 1}), Of(item->m_dXAxis));
         EXPECT_EQ(ok ? Vector({0, 0, -1}) : Vector({1, 0, 0}), Of(item->m_dYAxis));
@@ -128,37 +124,35 @@ TEST_P(OrientationDialog, FreeRowTakesAxesOfTheLeastLengthAndScreenshot)
 {
     auto item = ItemWithAxes({0.6, 0.8, 0}, {-0.8, 0.6, 0});
     CKVOrientation dialog("OWN", 1, item.get(), nullptr);
-    EXPECT_EQ(IDOK, harness::RunScripted(
-                        [&] { return dialog.DoModal(); },
-                        [&] {
-                            const Window dlg = harness::WaitForDialog(IDC_ORIENTATION_LIST);
-                            const Window list = dlg.Control(IDC_ORIENTATION_LIST);
-                            const Texts opening = {"0.6*", "0.8*", "0*", "-0.8*", "0.6*", "0*"};
-                            const COLORREF face = GetSysColor(COLOR_BTNFACE);
-                            EXPECT_EQ(kFreeOrientationRow, list.Selection());
-                            EXPECT_EQ(opening, Axes(dlg));
-                            EXPECT_NE(face, FieldBackground(dlg, IDC_X_AXIS_X));
-                            EXPECT_EQ(face, FieldBackground(dlg, IDC_ORIGIN_Z)); // read-only
-                            harness::Screenshot(dlg, Shot("orientation-"));
-                            TypeAxes(dlg, {"3", "4"});
-                            list.SelectRow(3);
-                            EXPECT_EQ((Texts{"1", "0", "0", "0", "0", "-1"}), Axes(dlg));
-                            EXPECT_EQ(face, FieldBackground(dlg, IDC_X_AXIS_X));
-                            list.SelectRow(kFreeOrientationRow);
-                            EXPECT_EQ(opening, Axes(dlg));
-                            for (const auto& [axes, message] :
-                                 {std::pair<Texts, UINT>{{"0.0004", "0", "0"}, IDS_X_AXIS_ZERO},
-                                  {{"0.0005", "0", "0", "0", "0", "0.0004"}, IDS_Y_AXIS_ZERO}}) {
-                                TypeAxes(dlg, axes);
-                                dlg.Control(IDOK).Click();
-                                const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-                                EXPECT_EQ(String(message), box.text);
-                                EXPECT_EQ(String(IDS_ORIENTATION_CAPTION), box.caption);
-                                box.Answer(IDOK);
-                            }
-                            dlg.Control(IDC_Y_AXIS_Z).Type("0.0005");
-                            dlg.Control(IDOK).Click();
-                        }));
+    const INT_PTR result = RunDialog(dialog, IDC_ORIENTATION_LIST, [&](const Window& dlg) {
+        const Window list = dlg.Control(IDC_ORIENTATION_LIST);
+        const Texts opening = {"0.6*", "0.8*", "0*", "-0.8*", "0.6*", "0*"};
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        EXPECT_EQ(kFreeOrientationRow, list.Selection());
+        EXPECT_EQ(opening, Axes(dlg));
+        EXPECT_NE(face, FieldBackground(dlg, IDC_X_AXIS_X));
+        EXPECT_EQ(face, FieldBackground(dlg, IDC_ORIGIN_Z)); // read-only
+        harness::Screenshot(dlg, Shot("orientation-"));
+        TypeAxes(dlg, {"3", "4"});
+        list.SelectRow(3);
+        EXPECT_EQ((Texts{"1", "0", "0", "0", "0", "-1"}), Axes(dlg));
+        EXPECT_EQ(face, FieldBackground(dlg, IDC_X_AXIS_X));
+        list.SelectRow(kFreeOrientationRow);
+        EXPECT_EQ(opening, Axes(dlg));
+        for (const auto& [axes, message] :
+             {std::pair<Texts, UINT>{{"0.0004", "0", "0"}, IDS_X_AXIS_ZERO},
+              {{"0.0005", "0", "0", "0", "0", "0.0004"}, IDS_Y_AXIS_ZERO}}) {
+            TypeAxes(dlg, axes);
+            dlg.Control(IDOK).Click();
+            const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ(String(message), box.text);
+            EXPECT_EQ(String(IDS_ORIENTATION_CAPTION), box.caption);
+            box.Answer(IDOK);
+        }
+        dlg.Control(IDC_Y_AXIS_Z).Type("0.0005");
+        dlg.Control(IDOK).Click();
+    });
+    EXPECT_EQ(IDOK, result);
     EXPECT_EQ((Vector{0.0005, 0, 0}), Of(item->m_dXAxis));
     EXPECT_EQ((Vector{0, 0, 0.0005}), Of(item->m_dYAxis));
 }

@@ -129,9 +129,8 @@ TEST_P(SourcePage, StatusTextFollowsThePositionsCalculation)
     for (auto [planIndex, status] :
          {std::pair(5, IDS_STATUS_MODIFIED), std::pair(6, IDS_STATUS_NOT_CALCULATED),
           std::pair(0, IDS_STATUS_CALCULATED)}) {
-        const kvdata::Position& position = m_test.Find(
+        const kvdata::Position& position = m_test.Remember(
             [&](const kvdata::Position& p) { return !p.fem && p.planIndex == planIndex; });
-        m_test.m_settings.SetString(settings::kCurPosition, position.name.c_str());
         m_test.m_sheet->m_pItem = nullptr;
         m_test.Run([](Window sheet) { sheet.Control(IDOK).Click(); });
         EXPECT_EQ(String(status), m_test.m_sheet->m_pItem->m_strStatus.GetString())
@@ -143,7 +142,7 @@ TEST_P(SourcePage, StatusTextFollowsThePositionsCalculation)
 // stays; another position starts afresh.
 TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
 {
-    m_test.m_settings.SetString(settings::kCurPosition, m_test.Find(IsBeam).name.c_str());
+    m_test.Remember(IsBeam);
     ASSERT_EQ(IDOK, m_test.Run([](Window sheet) { sheet.Control(IDOK).Click(); }));
     KVItem edited(*m_test.m_sheet->m_pItem);
     edited.m_strName = "V7";
@@ -184,8 +183,7 @@ TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
 // selected again.
 TEST_P(SourcePage, ACheckBoxReachesTheTreeWhenItsRowIsSelectedAgain)
 {
-    const kvdata::Position& beam = m_test.Find(IsBeam);
-    m_test.m_settings.SetString(settings::kCurPosition, beam.name.c_str());
+    const kvdata::Position& beam = m_test.Remember(IsBeam);
     m_test.m_settings.SetNumber(settings::kCurSupport, 0);
     const std::vector<int> loadsChecked(beam.loads.size(), 1);
     m_test.Run([&](Window sheet) {
@@ -208,8 +206,7 @@ TEST_P(SourcePage, ACheckBoxReachesTheTreeWhenItsRowIsSelectedAgain)
 // A distributed component's value lists its points; the joint of two pieces once.
 TEST_P(SourcePage, ScreenshotOfADistributedComponentShowsTheJointOnce)
 {
-    const kvdata::Position& wall = m_test.Find(IsWall);
-    m_test.m_settings.SetString(settings::kCurPosition, wall.name.c_str());
+    const kvdata::Position& wall = m_test.Remember(IsWall);
     m_test.m_settings.SetNumber(settings::kCurLoad, 1);
     const std::vector<TrapezoidPiece>& pieces = wall.supports[0].byLoad[1][0].pieces;
     ASSERT_EQ(2u, pieces.size());
@@ -231,7 +228,7 @@ TEST_P(SourcePage, ScreenshotOfADistributedComponentShowsTheJointOnce)
 // Each button opens its dialog over the page; its OK changes the item in place.
 TEST_P(SourcePage, ButtonsOpenFactorIdealisationAndOrientationOnTheCurrentItem)
 {
-    m_test.m_settings.SetString(settings::kCurPosition, m_test.Find(IsBeam).name.c_str());
+    m_test.Remember(IsBeam);
     ASSERT_EQ(IDOK, m_test.Run([](Window sheet) {
         const auto run = [&](int button, int control, const std::function<void(Window)>& act) {
             sheet.Control(button).Click();
@@ -268,7 +265,7 @@ TEST_P(SourcePage, LoadDataThatCannotBeUsedIsReportedAndKeepsOKDisabled)
     old.dataVersion = 0;
     ASSERT_EQ(loaddata::FormatError::None, loaddata::writePositionFile(beamFile, old));
     writeBytes(m_test.m_project->loadFile(wall), {'k', 'a', 'p', 'u', 't', 't'});
-    m_test.m_settings.SetString(settings::kCurPosition, beam.name.c_str());
+    m_test.Remember(IsBeam);
     harness::RunScripted(
         [&] { return m_test.m_sheet->DoModal(); },
         [&] {

@@ -1,10 +1,5 @@
 #include "tests/source/SourceTestSupport.h"
 
-#include "resources/ResourceIds.h"
-
-namespace sourcetest
-{
-
 namespace
 {
 kvdata::Building SmallBuilding()
@@ -23,7 +18,7 @@ kvdata::Building SmallBuilding()
 }
 } // namespace
 
-SheetTest::SheetTest(const std::string& language)
+sourcetest::SheetTest::SheetTest(const std::string& language)
     : m_project(std::make_unique<GeneratedProject>(SmallBuilding())), m_language(language),
       m_sheet(std::make_unique<CKVProperty>())
 {
@@ -33,16 +28,3 @@ SheetTest::SheetTest(const std::string& language)
     m_sheet->m_strOwnPath = m_project->loadFile(own).c_str();
     m_sheet->m_nOwnCoordinateSystem = 1;
 }
-
-INT_PTR SheetTest::Run(const std::function<void(harness::Window sheet)>& script)
-{
-    return harness::RunScripted([&] { return m_sheet->DoModal(); },
-                                [&] { script(harness::WaitForDialog(IDC_POSITION_LIST)); });
-}
-
-const kvdata::Position& SheetTest::Named(const std::string& name) const
-{
-    return Find([&](const kvdata::Position& p) { return p.name == name; });
-}
-
-} // namespace sourcetest

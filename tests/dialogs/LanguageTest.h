@@ -1,5 +1,5 @@
 // What the dialog test programs share: the language library under test as the resource
-// source, and the rows of a list.
+// source, running a dialog with a script, a list's rows and an edit field's colour.
 #pragma once
 
 #include "framework/CDialog.h"

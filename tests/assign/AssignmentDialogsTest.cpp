@@ -1,26 +1,23 @@
 // The assignment and share dialogs through real messages, on the German and the English
 // language library: texts are compared with the library's own strings.
-#include "dialogs/CKVAnteilNach.h"
 #include "dialogs/CKVZuordnung.h"
-#include "framework/ModuleState.h"
 #include "model/KVItem.h"
 #include "model/KVLoad.h"
 #include "model/KVLoadAssignment.h"
 #include "model/KVSupport.h"
 #include "resources/ResourceIds.h"
+#include "tests/dialogs/LanguageTest.h"
 #include "tests/support/BeepCounter.h"
-#include "tests/harness/Harness.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+using harness::Window;
+
 namespace
 {
-
 // The own position's loads, in an order no sorting would give.
 const KVOwnLoad kOwnLoads[] = {
     {{0}, {0}, "Wind"}, {{0}, {0}, "Eigengewicht"}, {{0}, {0}, "Schnee"}};
@@ -31,8 +28,8 @@ const char* OwnLoadName(long index)
     return index >= 0 && index < 3 ? kOwnLoads[index].name : "(outside the list)";
 }
 
-// A transfer whose supports have these numbers of loads (the first three named as in
-// kSourceLoads), with three assignment entries; everything goes to own load 0.
+// A transfer whose supports have these numbers of loads (named as in kSourceLoads, over
+// and over), with three assignment entries; everything goes to own load 0.
 std::unique_ptr<KVItem> MakeTransfer(const std::vector<int>& loadsPerSupport)
 {
     auto item = std::make_unique<KVItem>();
@@ -73,16 +70,8 @@ std::string OwnLoads(const KVItem& item)
     return result;
 }
 
-std::vector<std::string> Column(const harness::Window& list, int column)
-{
-    std::vector<std::string> texts;
-    for (int row = 0; row < list.RowCount(); ++row)
-        texts.push_back(list.RowText(row, column));
-    return texts;
-}
-
 // Heading and width of a list control column.
-std::pair<std::string, int> ColumnHeading(const harness::Window& list, int column)
+std::pair<std::string, int> Heading(const Window& list, int column)
 {
     char text[100] = "";
     LVCOLUMNA c = {};
@@ -95,7 +84,7 @@ std::pair<std::string, int> ColumnHeading(const harness::Window& list, int colum
 
 // Selects these rows (ascending) of a list control with the keyboard: the first one alone,
 // then Ctrl+Down to each further row and Ctrl+Space to add it.
-void SelectRows(const harness::Window& list, const std::vector<int>& rows)
+void SelectRows(const Window& list, const std::vector<int>& rows)
 {
     list.SelectRow(rows.front());
     for (size_t i = 1; i < rows.size(); ++i) {
@@ -106,212 +95,113 @@ void SelectRows(const harness::Window& list, const std::vector<int>& rows)
     ASSERT_EQ(rows, list.SelectedRows());
 }
 
-// The face brush for an edit-type colour request of the read-only info field; the
-// dialog's base answer for a request of another type.
-void ExpectFieldColouring(const harness::Window& dialog)
-{
-    harness::OnUi([&] {
-        const HWND field = dialog.Control(IDC_INFO_TEXT).Handle();
-        HDC dc = CreateCompatibleDC(nullptr);
-        auto request = [&](UINT message) {
-            return HBRUSH(SendMessageA(dialog.Handle(), message, WPARAM(dc), LPARAM(field)));
-        };
-        const HBRUSH face = request(WM_CTLCOLOREDIT);
-        LOGBRUSH brush = {};
-        EXPECT_TRUE(GetObjectA(face, sizeof brush, &brush));
-        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), brush.lbColor);
-        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetBkColor(dc));
-        EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), GetTextColor(dc));
-        EXPECT_NE(face, request(WM_CTLCOLORSTATIC));
-        DeleteDC(dc);
-    });
-}
-
-class AssignmentDialogs : public ::testing::TestWithParam<const char*>
+class AssignmentDialogs : public LanguageTest
 {
   protected:
-    void SetUp() override
+    AssignmentDialogs()
     {
-        m_hLanguage = LoadLibraryA(GetParam());
-        ASSERT_NE(nullptr, m_hLanguage);
-        m_hPrevious = AfxGetResourceHandle();
-        AfxSetResourceHandle(m_hLanguage);
-        m_request.positionName = "Pos 7";
         m_request.loadCount.value = 3;
         m_request.loads = kOwnLoads;
     }
-    void TearDown() override
+    // The string with %1 and %2 replaced.
+    std::string Text(UINT id, const std::string& first, const std::string& second) const
     {
-        AfxSetResourceHandle(m_hPrevious);
-        if (m_hLanguage)
-            FreeLibrary(m_hLanguage);
-    }
-    // String id, with %1 and %2 replaced when given.
-    static std::string Text(UINT id, const std::string& first = "", const std::string& second = "")
-    {
-        CString loaded;
-        loaded.LoadString(id);
-        std::string text = loaded.GetString();
-        if (!first.empty()) {
-            text.replace(text.find("%1"), 2, first);
-            text.replace(text.find("%2"), 2, second);
-        }
+        std::string text = String(id);
+        text.replace(text.find("%1"), 2, first);
+        text.replace(text.find("%2"), 2, second);
         return text;
     }
-    INT_PTR RunAssignment(KVItem& item, const std::function<void(const harness::Window&)>& script)
+    INT_PTR Run(KVItem& item, const std::function<void(const Window&)>& script)
     {
         CKVZuordnung dialog(&m_request, &item, "Pos 7", "D01.017", nullptr);
-        return harness::RunScripted([&] { return dialog.DoModal(); },
-                                    [&] { script(harness::WaitForDialog(IDC_LOAD_ASSIGNMENTS)); });
+        return RunDialog(dialog, IDC_LOAD_ASSIGNMENTS, script);
     }
     // Clicks Assign and returns the share dialog.
-    static harness::Window OpenShare(const harness::Window& dialog)
+    static Window OpenShare(const Window& dialog)
     {
         dialog.Control(IDC_ASSIGN).Click();
         return harness::WaitForDialog(IDC_OWN_LOADS);
     }
-    std::string Language() const { return std::string(GetParam()).substr(7, 3); }
 
     KVEditRequest m_request{};
-    HINSTANCE m_hLanguage = nullptr;
-    HINSTANCE m_hPrevious = nullptr;
 };
-
-INSTANTIATE_TEST_SUITE_P(Languages, AssignmentDialogs,
-                         ::testing::Values("kesvar_deu.dll", "kesvar_eng.dll"));
-
+KV_BOTH_LANGUAGES(AssignmentDialogs);
 } // namespace
 
-TEST_P(AssignmentDialogs, ChosenRowsGetTheOwnLoadAndOkGivesItToLoadJOfEverySupport)
+// The own load chosen in the share dialog goes to the chosen rows; OK gives row j's own
+// load to load j of every support (the copies change until then); a support with more
+// loads than the list has rows keeps the own loads of the loads beyond.
+TEST_P(AssignmentDialogs, ChosenRowsGetTheOwnLoadOnOKAndScreenshot)
 {
-    auto item = MakeTransfer({3, 3, 3});
-    const INT_PTR result = RunAssignment(*item, [&](const harness::Window& dialog) {
+    auto item = MakeTransfer({3, 5, 2});
+    const INT_PTR result = Run(*item, [&](const Window& dialog) {
         EXPECT_EQ(Text(IDS_ASSIGN_TEXT, "D01.017", "Pos 7"), dialog.Control(IDC_INFO_TEXT).Text());
-        const harness::Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
-        EXPECT_EQ(std::make_pair(Text(IDS_COL_LOAD), 130), ColumnHeading(list, 0));
-        EXPECT_EQ(std::make_pair(Text(IDS_COL_OWN_LOAD), 130), ColumnHeading(list, 1));
-        EXPECT_EQ((std::vector<std::string>{"LF 1", "LF 2", "LF 3"}), Column(list, 0));
-        ExpectFieldColouring(dialog);
+        const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
+        EXPECT_EQ(std::make_pair(String(IDS_COL_LOAD), 130), Heading(list, 0));
+        EXPECT_EQ(std::make_pair(String(IDS_COL_OWN_LOAD), 130), Heading(list, 1));
+        EXPECT_EQ((Texts{"LF 1", "LF 2", "LF 3"}), Rows(list));
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(dialog, IDC_INFO_TEXT));
         SelectRows(list, {1, 2}); // not symmetric: load j, not another, takes row j's choice
 
-        const harness::Window share = OpenShare(dialog);
+        const Window share = OpenShare(dialog);
         EXPECT_EQ(Text(IDS_SHARE_TEXT, "Pos 7", "D01.017"), share.Control(IDC_INFO_TEXT).Text());
-        EXPECT_EQ((std::vector<std::string>{"Wind", "Eigengewicht", "Schnee"}),
-                  Column(share.Control(IDC_OWN_LOADS), 0));
-        ExpectFieldColouring(share);
-        EXPECT_FALSE(share.Control(IDOK).IsEnabled());
+        EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Schnee"}), Rows(share.Control(IDC_OWN_LOADS)));
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(share, IDC_INFO_TEXT));
         share.Control(IDC_OWN_LOADS).SelectRow(1);
+        harness::Screenshot(share, Shot("share_"));
         share.Control(IDOK).Click();
         harness::WaitUntilGone(share);
 
-        EXPECT_EQ((std::vector<std::string>{"Wind", "Eigengewicht", "Eigengewicht"}),
-                  Column(list, 1));
+        EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Eigengewicht"}), Rows(list, 1));
         EXPECT_TRUE(list.HasFocus());
-        harness::OnUi([&] { EXPECT_EQ("000|000|000|000", OwnLoads(*item)); }); // copies only
+        harness::OnUi([&] { EXPECT_EQ("000|000|00000|00", OwnLoads(*item)); });
+        harness::Screenshot(dialog, Shot("assignment_"));
         dialog.Control(IDOK).Click();
     });
     EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("011|011|011|011", OwnLoads(*item));
+    EXPECT_EQ("011|011|01100|01", OwnLoads(*item));
 }
 
-TEST_P(AssignmentDialogs, NothingSelectedOrCancelledChangesNothing)
+// Assign without a chosen row beeps and says so; the share dialog confirms only with an
+// own load chosen (OK disabled, a double click on nothing and Enter do nothing), Cancel
+// there changes no row, a double click on a load confirms it; Cancel keeps the transfer.
+TEST_P(AssignmentDialogs, NothingChosenOrCancelledChangesNothing)
 {
     auto item = MakeTransfer({3, 3});
     BeepCounter beeps;
-    const INT_PTR result = RunAssignment(*item, [&](const harness::Window& dialog) {
-        const harness::Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
+    const INT_PTR result = Run(*item, [&](const Window& dialog) {
+        const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
         dialog.Control(IDC_ASSIGN).Click();
         const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-        EXPECT_EQ(Text(IDS_ASSIGN_NO_SELECTION), box.text);
-        EXPECT_EQ(Text(IDS_ASSIGN_CAPTION), box.caption);
+        EXPECT_EQ(String(IDS_ASSIGN_NO_SELECTION), box.text);
+        EXPECT_EQ(String(IDS_ASSIGN_CAPTION), box.caption);
         EXPECT_EQ(1, beeps.Count());
         box.Answer(IDOK);
 
         list.SelectRow(1);
-        harness::Window share = OpenShare(dialog);
-        share.Control(IDC_OWN_LOADS).SelectRow(2);
+        Window share = OpenShare(dialog);
+        const Window loads = share.Control(IDC_OWN_LOADS);
+        EXPECT_EQ(-1, loads.Selection());
+        harness::OnUi([&] {
+            SendMessageA(share.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OWN_LOADS, LBN_DBLCLK),
+                         LPARAM(loads.Handle()));
+        });
+        harness::Key(VK_RETURN);
+        EXPECT_TRUE(share.Exists());
+        EXPECT_FALSE(share.Control(IDOK).IsEnabled());
+        loads.Key(VK_END);
+        EXPECT_TRUE(share.Control(IDOK).IsEnabled());
         share.Control(IDCANCEL).Click();
         harness::WaitUntilGone(share);
-        EXPECT_EQ((std::vector<std::string>{"Wind", "Wind", "Wind"}), Column(list, 1));
+        EXPECT_EQ((Texts{"Wind", "Wind", "Wind"}), Rows(list, 1));
         EXPECT_TRUE(list.HasFocus());
 
         share = OpenShare(dialog);
-        share.Control(IDC_OWN_LOADS).DoubleClickRow(2); // confirms at once
+        share.Control(IDC_OWN_LOADS).DoubleClickRow(2);
         harness::WaitUntilGone(share);
-        EXPECT_EQ((std::vector<std::string>{"Wind", "Schnee", "Wind"}), Column(list, 1));
+        EXPECT_EQ((Texts{"Wind", "Schnee", "Wind"}), Rows(list, 1));
         dialog.Control(IDCANCEL).Click();
     });
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ("000|000|000", OwnLoads(*item));
-}
-
-TEST_P(AssignmentDialogs, ShareDialogConfirmsOnlyWithALoadSelected)
-{
-    CKVAnteilNach share(&m_request, "Pos 7", "D01.017", nullptr);
-    int chosen = -1;
-    const INT_PTR result = harness::RunScripted(
-        [&] { return share.DoModal(); },
-        [&] {
-            const harness::Window dialog = harness::WaitForDialog(IDC_OWN_LOADS);
-            const harness::Window list = dialog.Control(IDC_OWN_LOADS);
-            EXPECT_EQ(-1, list.Selection());
-            // A double click that selects nothing, and Enter, leave the dialog open.
-            harness::OnUi([&] {
-                SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OWN_LOADS, LBN_DBLCLK),
-                             LPARAM(list.Handle()));
-            });
-            harness::Key(VK_RETURN);
-            EXPECT_TRUE(dialog.Exists());
-            EXPECT_FALSE(dialog.Control(IDOK).IsEnabled());
-            list.Key(VK_END);
-            chosen = list.Selection();
-            ASSERT_NE(-1, chosen);
-            EXPECT_TRUE(dialog.Control(IDOK).IsEnabled());
-            harness::Key(VK_RETURN);
-        });
-    EXPECT_EQ(IDOK, result);
-    ASSERT_EQ(chosen, share.m_nSelected);
-    EXPECT_STREQ(kOwnLoads[chosen].name, share.m_strSelected);
-}
-
-TEST_P(AssignmentDialogs, Screenshot)
-{
-    auto item = MakeTransfer({3});
-    RunAssignment(*item, [&](const harness::Window& dialog) {
-        SelectRows(dialog.Control(IDC_LOAD_ASSIGNMENTS), {0, 2});
-        const harness::Window share = OpenShare(dialog);
-        share.Control(IDC_OWN_LOADS).SelectRow(1);
-        harness::Screenshot(share, "share_" + Language());
-        share.Control(IDOK).Click();
-        harness::WaitUntilGone(share);
-        harness::Screenshot(dialog, "assignment_" + Language());
-        dialog.Control(IDCANCEL).Click();
-    });
-}
-
-// A support with more loads than the list has rows keeps the own loads of the loads beyond;
-// one with fewer gets the rows it has; without supports the list stays empty.
-TEST_P(AssignmentDialogs, SupportsWithOtherLoadCountsTakeTheRowsTheyHave)
-{
-    const struct {
-        std::vector<int> loadsPerSupport;
-        int rows;
-        const char* expected;
-    } cases[] = {{{3, 5, 2}, 3, "222|222|22200|22"}, {{}, 0, "000"}};
-    for (const auto& c : cases) {
-        auto item = MakeTransfer(c.loadsPerSupport);
-        const INT_PTR result = RunAssignment(*item, [&](const harness::Window& dialog) {
-            const harness::Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
-            ASSERT_EQ(c.rows, list.RowCount());
-            if (c.rows) {
-                SelectRows(list, {0, 1, 2});
-                const harness::Window share = OpenShare(dialog);
-                share.Control(IDC_OWN_LOADS).DoubleClickRow(2);
-                harness::WaitUntilGone(share);
-            }
-            dialog.Control(IDOK).Click();
-        });
-        EXPECT_EQ(IDOK, result);
-        EXPECT_EQ(c.expected, OwnLoads(*item));
-    }
 }

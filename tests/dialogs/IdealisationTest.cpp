@@ -3,40 +3,26 @@
 #include "resources/ResourceIds.h"
 #include "tests/dialogs/SubdialogTestSupport.h"
 
-#include <vector>
-
-namespace
-{
-std::vector<int32_t> Idealisations(const KVItem& item)
-{
-    std::vector<int32_t> kinds;
-    for (const KVComponent* component : Components(item))
-        kinds.push_back(component->idealisation);
-    return kinds;
-}
-} // namespace
+using harness::Window;
 
 using IdealisationDialog = SubdialogTest;
 KV_BOTH_LANGUAGES(IdealisationDialog);
 
-// Only the kinds are listed, none chosen: OK waits for a kind, then closes.
+// Without supports only the kinds are listed, none chosen: OK waits for a kind.
 TEST_P(IdealisationDialog, ItemWithoutSupportsListsOnlyTheKinds)
 {
     KVItem item;
     CKVIdealisation dialog(&item, nullptr);
-    const INT_PTR result =
-        harness::RunScripted([&] { return dialog.DoModal(); },
-                             [&] {
-                                 harness::Window dlg = harness::WaitForDialog(IDC_VALUE_LIST);
-                                 for (int list : {IDC_SUPPORTS, IDC_LOADS, IDC_COMPONENTS})
-                                     EXPECT_EQ(0, dlg.Control(list).RowCount());
-                                 EXPECT_EQ(4, dlg.Control(IDC_VALUE_LIST).RowCount());
-                                 EXPECT_EQ(-1, dlg.Control(IDC_VALUE_LIST).Selection());
-                                 dlg.Control(IDOK).Click();
-                                 EXPECT_TRUE(dlg.IsVisible());
-                                 dlg.Control(IDC_VALUE_LIST).SelectRow(1);
-                                 dlg.Control(IDOK).Click();
-                             });
+    const INT_PTR result = RunDialog(dialog, IDC_VALUE_LIST, [&](const Window& dlg) {
+        for (int list : {IDC_SUPPORTS, IDC_LOADS, IDC_COMPONENTS})
+            EXPECT_EQ(0, dlg.Control(list).RowCount());
+        EXPECT_EQ(4, dlg.Control(IDC_VALUE_LIST).RowCount());
+        EXPECT_EQ(-1, dlg.Control(IDC_VALUE_LIST).Selection());
+        dlg.Control(IDOK).Click();
+        EXPECT_TRUE(dlg.IsVisible());
+        dlg.Control(IDC_VALUE_LIST).SelectRow(1);
+        dlg.Control(IDOK).Click();
+    });
     EXPECT_EQ(IDOK, result);
 }
 
@@ -48,34 +34,29 @@ TEST_P(IdealisationDialog, ListsCascadeAndOkSetsTheKindEverywhereAndScreenshot)
     ComponentOf(*item, 1, 1, 1).idealisation = 2;
     for (int answer : {IDCANCEL, IDOK}) {
         CKVIdealisation dialog(item.get(), nullptr);
-        const INT_PTR result =
-            harness::RunScripted([&] { return dialog.DoModal(); },
-                                 [&] {
-                                     harness::Window dlg = harness::WaitForDialog(IDC_VALUE_LIST);
-                                     harness::Window loads = dlg.Control(IDC_LOADS);
-                                     harness::Window components = dlg.Control(IDC_COMPONENTS);
-                                     harness::Window kinds = dlg.Control(IDC_VALUE_LIST);
-                                     EXPECT_EQ(BST_UNCHECKED, dlg.Control(IDC_SCOPE).Checked());
-                                     EXPECT_EQ(BST_CHECKED, dlg.Control(IDC_SCOPE_ALL).Checked());
-                                     EXPECT_EQ(0, kinds.Selection());
-                                     EXPECT_EQ("AGx", components.RowText(components.Selection()));
-                                     dlg.Control(IDC_SUPPORTS).SelectRow(1);
-                                     EXPECT_EQ(2, loads.RowCount());
-                                     EXPECT_EQ(0, loads.Selection());
-                                     EXPECT_EQ("AGz", components.RowText(1));
-                                     loads.SelectRow(1);
-                                     EXPECT_EQ("BQz", components.RowText(1));
-                                     EXPECT_EQ(0, kinds.Selection());
-                                     components.SelectRow(1);
-                                     EXPECT_EQ(2, kinds.Selection());
-                                     if (answer == IDOK)
-                                         harness::Screenshot(dlg, ShotName("idealisation"));
-                                     dlg.Control(answer).Click();
-                                 });
+        const INT_PTR result = RunDialog(dialog, IDC_VALUE_LIST, [&](const Window& dlg) {
+            const Window loads = dlg.Control(IDC_LOADS), components = dlg.Control(IDC_COMPONENTS);
+            const Window kinds = dlg.Control(IDC_VALUE_LIST);
+            EXPECT_EQ(BST_UNCHECKED, dlg.Control(IDC_SCOPE).Checked());
+            EXPECT_EQ(BST_CHECKED, dlg.Control(IDC_SCOPE_ALL).Checked());
+            EXPECT_EQ(0, kinds.Selection());
+            EXPECT_EQ("AGx", components.RowText(components.Selection()));
+            dlg.Control(IDC_SUPPORTS).SelectRow(1);
+            EXPECT_EQ(2, loads.RowCount());
+            EXPECT_EQ(0, loads.Selection());
+            EXPECT_EQ("AGz", components.RowText(1));
+            loads.SelectRow(1);
+            EXPECT_EQ("BQz", components.RowText(1));
+            EXPECT_EQ(0, kinds.Selection());
+            components.SelectRow(1);
+            EXPECT_EQ(2, kinds.Selection());
+            if (answer == IDOK)
+                harness::Screenshot(dlg, Shot("idealisation-"));
+            dlg.Control(answer).Click();
+        });
         EXPECT_EQ(answer, result);
-        const std::vector<int32_t> expected = answer == IDOK
-                                                  ? std::vector<int32_t>(8, 2)
-                                                  : std::vector<int32_t>{0, 0, 0, 0, 0, 0, 0, 2};
-        EXPECT_EQ(expected, Idealisations(*item));
+        for (const KVComponent* component : Components(*item))
+            EXPECT_EQ(answer == IDOK || component == &ComponentOf(*item, 1, 1, 1) ? 2 : 0,
+                      component->idealisation);
     }
 }

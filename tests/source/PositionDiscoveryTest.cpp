@@ -6,8 +6,6 @@
 #include "tests/loaddata/support/TempFolder.h"
 #include "tests/source/SourceTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <optional>
 
@@ -16,6 +14,30 @@ using sourcetest::SheetTest;
 
 namespace
 {
+// The names of one project group's positions (the building lists them in plan file
+// order), without the one named.
+Texts NamesOf(const kvdata::Building& building, bool fem, const std::string& without = "")
+{
+    Texts names;
+    for (const kvdata::Position& position : building.positions)
+        if (position.fem == fem && position.name != without)
+            names.push_back(position.name);
+    return names;
+}
+
+int PlanCopies() // in the temporary folder
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(folder) + "pla*.tmp").c_str(), &found);
+    int count = 0;
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        ++count;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return count;
+}
 
 std::string CurrentDirectory()
 {
@@ -49,24 +71,16 @@ void Truncate(const std::string& file, size_t length)
     writeBytes(file, bytes);
 }
 
-std::vector<std::string> CurrentNames(const SheetTest& t)
+// The current project's positions without the own one.
+Texts CurrentNames(const SheetTest& t)
 {
-    return sourcetest::NamesOf(t.m_project->building(), false,
-                               t.m_sheet->m_strOwnPosition.GetString());
+    return NamesOf(t.m_project->building(), false, t.m_sheet->m_strOwnPosition.GetString());
 }
 
-std::string ProgramName(const SheetTest& t, int number)
-{
-    for (const kvdata::Program& program : t.m_project->building().programs)
-        if (program.number == number)
-            return program.name;
-    return "?";
-}
-
-// What the page shows: the rows of the position list, the selected row (-1: none) and,
-// when given, the program text of the selected position.
+// What the page shows: the position list's rows, the selected row (-1: none) and, when
+// given, the program text of the selected position.
 struct Shown {
-    std::vector<std::string> rows;
+    Texts rows;
     int selected = 0;
     std::optional<std::string> program;
 };
@@ -76,25 +90,22 @@ const Shown kNothing = {{}, -1, std::nullopt};
 struct DiscoveryCase {
     const char* what;
     int group;
-    // Changes project, settings or sheet; what the page must show then.
-    std::function<Shown(SheetTest&)> prepare;
+    std::function<Shown(SheetTest&)> prepare; // changes project, settings or sheet
 };
 
 const DiscoveryCase kCases[] = {
-    {"blank records count for the number, the own position is left out; a program code "
-     "ending in 065 names the first program",
-     0,
+    {"blank records count for the number, the own one is left out; code ...065: program 65", 0,
      [](SheetTest& t) {
          PatchRecord(t, CurrentNames(t)[0], 16, "01065");
-         return Shown{CurrentNames(t), 0, ProgramName(t, 65)};
+         return Shown{CurrentNames(t), 0, t.m_project->building().programs[0].name};
      }},
-    {"the own position's file named in lower case; no program name file", 0,
+    {"the own file named in lower case; no program name file", 0,
      [](SheetTest& t) {
          t.m_sheet->m_strOwnPath.MakeLower();
          DeleteFileA(ProgramFile(t).c_str());
          return Shown{CurrentNames(t), 0, ""};
      }},
-    {"two load files match one number; a program code ending in 000 shows the group", 0,
+    {"two load files match one number; program code ...000 shows the group", 0,
      [](SheetTest& t) {
          const std::string first = t.m_project->loadFile(t.Named(CurrentNames(t)[0]));
          const size_t at = first.find_last_of('\\') + 2;
@@ -103,20 +114,16 @@ const DiscoveryCase kCases[] = {
          PatchRecord(t, CurrentNames(t)[0], 16, "00000");
          return Shown{CurrentNames(t), 0, t.m_language.String(IDS_GROUP_CURRENT)};
      }},
-    {"a name of sixteen characters, a record of zero bytes counted like a blank one; a "
-     "program code of letters counts as 0",
-     0,
+    {"a name of 16 characters, a record of zero bytes is a blank one; a code of letters is 0", 0,
      [](SheetTest& t) {
-         std::vector<std::string> names = CurrentNames(t);
+         Texts names = CurrentNames(t);
          PatchRecord(t, names[0], 0, "ABCDEFGHIJKLMNOPabcde");
          PatchRecord(t, names[1], 0, std::string(16, '\0'));
          names[0] = "ABCDEFGHIJKLMNOP";
          names.erase(names.begin() + 1);
          return Shown{names, 0, t.m_language.String(IDS_GROUP_CURRENT)};
      }},
-    {"a stored position that no longer exists selects the first; a program number below the "
-     "first program",
-     0,
+    {"a stored position that no longer exists selects the first; a code below 65", 0,
      [](SheetTest& t) {
          t.m_settings.SetString(settings::kCurPosition, "9.99 Abgerissen");
          PatchRecord(t, CurrentNames(t)[0], 16, "0106y");
@@ -129,34 +136,25 @@ const DiscoveryCase kCases[] = {
          t.m_settings.SetString(settings::kCurPosition, stored.c_str());
          return Shown{CurrentNames(t), 2, std::nullopt};
      }},
-    {"an empty plan file", 0,
-     [](SheetTest& t) {
-         Truncate(PlanFile(t), 0);
-         return kNothing;
-     }},
     {"a plan file shorter than 361 bytes", 0,
      [](SheetTest& t) {
          Truncate(PlanFile(t), 360);
          return kNothing;
      }},
-    {"a plan file cut within a record lists the records before it; a program name file "
-     "that ends inside the record",
-     0,
+    {"plan file and program name file cut within a record: the records before it", 0,
      [](SheetTest& t) {
-         std::vector<std::string> names = CurrentNames(t);
+         Texts names = CurrentNames(t);
          Truncate(PlanFile(t), 345 + 400 * t.Named(names[3]).planIndex + 30);
          names.resize(3);
          PatchRecord(t, names[0], 16, "01066");
          Truncate(ProgramFile(t), 24 + 58 + 20);
          return Shown{names, 0, ""};
      }},
-    {"without the project list the plan file of the current directory", 0,
+    {"without the project list the current directory's (no folder: none is the own one)", 0,
      [](SheetTest& t) {
          DeleteFileA((t.m_project->folders().programRoot + "nampr.txt").c_str());
          SetCurrentDirectoryA(t.m_project->folders().project.c_str());
-         // The listed files are then named without a folder: the own position's full path
-         // names none of them.
-         return Shown{sourcetest::NamesOf(t.m_project->building(), false), 0, std::nullopt};
+         return Shown{NamesOf(t.m_project->building(), false), 0, std::nullopt};
      }},
     {"without the project list, a current directory without a plan file", 0,
      [](SheetTest& t) {
@@ -164,10 +162,10 @@ const DiscoveryCase kCases[] = {
          SetCurrentDirectoryA(t.m_project->folders().root.c_str());
          return kNothing;
      }},
-    {"the FEM project: four-digit, five-digit and negative numbers, the own name left out", 1,
+    {"the FEM project: 4-digit, 5-digit and negative numbers, the own name left out", 1,
      [](SheetTest& t) {
          t.m_sheet->m_strOwnPosition = "Platte 2";
-         return Shown{sourcetest::NamesOf(t.m_project->building(), true, "Platte 2"), 0,
+         return Shown{NamesOf(t.m_project->building(), true, "Platte 2"), 0,
                       t.m_language.String(IDS_GROUP_FEM)};
      }},
     {"an FEM project folder of 300 characters", 1,
@@ -176,14 +174,14 @@ const DiscoveryCase kCases[] = {
          return kNothing;
      }},
 };
-
 } // namespace
 
 TEST(PositionDiscovery, ListsThePositionsThePlanFileAndTheLoadFilesGive)
 {
     const std::string start = CurrentDirectory();
     for (const DiscoveryCase& c : kCases) {
-        const int copies = sourcetest::PlanCopies();
+        SCOPED_TRACE(c.what);
+        const int copies = PlanCopies();
         {
             SheetTest test("deu");
             test.m_sheet->m_nInitialGroup = c.group;
@@ -191,17 +189,17 @@ TEST(PositionDiscovery, ListsThePositionsThePlanFileAndTheLoadFilesGive)
             const std::string directory = CurrentDirectory();
             test.Run([&](Window sheet) {
                 const Window list = sheet.Control(IDC_POSITION_LIST);
-                EXPECT_EQ(expected.rows, sourcetest::Rows(list)) << c.what;
-                EXPECT_EQ(expected.selected, list.Selection()) << c.what;
-                EXPECT_EQ(!expected.rows.empty(), sheet.Control(IDOK).IsEnabled()) << c.what;
+                EXPECT_EQ(expected.rows, Rows(list));
+                EXPECT_EQ(expected.selected, list.Selection());
+                EXPECT_EQ(!expected.rows.empty(), sheet.Control(IDOK).IsEnabled());
                 if (expected.program) {
-                    EXPECT_EQ(*expected.program, sheet.Control(IDC_PROGRAM).Text()) << c.what;
+                    EXPECT_EQ(*expected.program, sheet.Control(IDC_PROGRAM).Text());
                 }
                 sheet.Control(IDCANCEL).Click();
             });
-            EXPECT_EQ(directory, CurrentDirectory()) << c.what;
+            EXPECT_EQ(directory, CurrentDirectory());
             SetCurrentDirectoryA(start.c_str());
         }
-        EXPECT_EQ(copies, sourcetest::PlanCopies()) << c.what;
+        EXPECT_EQ(copies, PlanCopies());
     }
 }

@@ -1,69 +1,54 @@
 // Running the source selection sheet on generated projects with a real language library.
 #pragma once
 
+#include "resources/ResourceIds.h"
+#include "settings/SettingsValues.h"
 #include "source/CKVProperty.h"
-#include "tests/harness/Harness.h"
+#include "tests/dialogs/LanguageTest.h"
 #include "tests/loaddata/project/GeneratedProject.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace sourcetest
 {
 
-// The language library of the code ("deu", "eng") is the resource handle while it lives.
-class Language
-{
-  public:
-    explicit Language(const std::string& code);
-    ~Language();
-    Language(const Language&) = delete;
-    Language& operator=(const Language&) = delete;
-    std::string String(UINT id) const;
+using Is = std::function<bool(const kvdata::Position&)>;
 
-  private:
-    HMODULE m_library;
-    HINSTANCE m_previous;
-};
-
-// A small sample building whose FEM slabs have four-digit, five-digit and negative numbers.
-kvdata::Building SmallBuilding();
-
-// The names of one project group's positions in plan file order, without the one named.
-std::vector<std::string> NamesOf(const kvdata::Building& building, bool fem,
-                                 const std::string& without = "");
-
-// Each test: an empty settings key, a generated project registered as the suite's current
-// one, and a sheet in the language it is given, made for the project's first foundation
-// (the own position).
+// An empty settings key, a generated small project (its FEM slabs with four-digit,
+// five-digit and negative numbers) registered as the suite's current one, and a sheet in
+// the given language, made for the project's first foundation (the own position).
 class SheetTest
 {
   public:
-    explicit SheetTest(const std::string& language, kvdata::Building building = SmallBuilding());
+    explicit SheetTest(const std::string& language);
 
     // Runs the sheet while script drives its window; the sheet's result.
-    INT_PTR Run(const std::function<void(harness::Window sheet)>& script);
-    // The first position that satisfies the condition.
-    const kvdata::Position& Find(const std::function<bool(const kvdata::Position&)>& is) const
+    INT_PTR Run(const std::function<void(harness::Window sheet)>& script)
     {
-        return m_project->position(is);
+        return harness::RunScripted([&] { return m_sheet->DoModal(); },
+                                    [&] { script(harness::WaitForDialog(IDC_POSITION_LIST)); });
     }
-    const kvdata::Position& Named(const std::string& name) const;
+    // The first position that satisfies the condition.
+    const kvdata::Position& Find(const Is& is) const { return m_project->position(is); }
+    const kvdata::Position& Named(const std::string& name) const
+    {
+        return Find([&](const kvdata::Position& p) { return p.name == name; });
+    }
+    // The first such position, stored as the one chosen last.
+    const kvdata::Position& Remember(const Is& is)
+    {
+        const kvdata::Position& position = Find(is);
+        m_settings.SetString(settings::kCurPosition, position.name.c_str());
+        return position;
+    }
 
     RegistrySandbox m_settings{kSettingsKeyPath};
     std::unique_ptr<GeneratedProject> m_project;
-    Language m_language;
+    LanguageUnderTest m_language;
     std::unique_ptr<CKVProperty> m_sheet;
 };
-
-// The rows of a list box or combo box.
-std::vector<std::string> Rows(const harness::Window& list);
-// The row checks of a check list box.
-std::vector<int> Checks(const harness::Window& list);
-// The number of plan file copies ("pla*.tmp") in the temporary folder.
-int PlanCopies();
 
 } // namespace sourcetest

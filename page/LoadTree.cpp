@@ -71,8 +71,8 @@ void PageInternals::MakeLoadTreeOnBranch(ShownTree& tree, const std::vector<Tree
         // A position already shown above in this branch would repeat the branch forever:
         // it is shown once more, marked, without its own sources.
         if (OnBranch(branch, source.strKey)) {
-            tree.Add(source.strText + LoadPageString(IDS_PAGE_CYCLE), nParent, source.strFile,
-                     ShownTree::kNone);
+            tree.Add(tree.Keep(source.strText + LoadPageString(IDS_PAGE_CYCLE)), nParent,
+                     source.strFile, ShownTree::kNone);
             continue;
         }
         children.emplace_back(tree.Add(source.strText, nParent, source.strFile, ShownTree::kNone),

@@ -111,8 +111,8 @@ BOOL CMyPropertyPage2::OnSetActive()
                 PageInternals::MakeLoadTreeBelow(
                     tree, file, tree.Add(m_positionNames[i], nRoot, file, ShownTree::kNone));
             } else {
-                tree.Add(m_positionNames[i] + LoadPageString(IDS_PAGE_NOT_LOADED), nRoot, file,
-                         tree.Keep(FailedPositionMessage(result, checkedFile)));
+                tree.Add(tree.Keep(m_positionNames[i] + LoadPageString(IDS_PAGE_NOT_LOADED)), nRoot,
+                         file, tree.Keep(FailedPositionMessage(result, checkedFile)));
             }
         }
     }

@@ -2,10 +2,11 @@
 
 const CString ShownTree::kNone;
 
-int ShownTree::Add(LPCSTR lpszText, int nParent, const CString& strFile, const CString& strMessage)
+int ShownTree::Add(const CString& strText, int nParent, const CString& strFile,
+                   const CString& strMessage)
 {
     parents.push_back(nParent);
-    texts.emplace_back(lpszText);
+    texts.push_back(&strText);
     files.push_back(&strFile);
     messages.push_back(&strMessage);
     return GetSize() - 1;

@@ -48,7 +48,7 @@ std::vector<uint64_t> Fingerprints(const ShownTree& tree)
 {
     std::vector<uint64_t> items(tree.parents.size());
     for (int i = 0; i < tree.GetSize(); ++i)
-        items[i] = Fingerprint(tree.parents[i], tree.texts[i]);
+        items[i] = Fingerprint(tree.parents[i], *tree.texts[i]);
     return items;
 }
 
@@ -80,7 +80,7 @@ HTREEITEM PageInternals::InsertItems(CMyPropertyPage2& page, const ShownTree& tr
     for (int i = 0; i < tree.GetSize(); ++i) {
         const int nParent = tree.parents[i];
         items[i] =
-            page.m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, tree.texts[i], 0, 0, 0, 0,
+            page.m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, *tree.texts[i], 0, 0, 0, 0,
                                    static_cast<LPARAM>(page.m_nItemCount),
                                    nParent == ShownTree::kTop ? hBelow : items[nParent], TVI_LAST);
         ++page.m_nItemCount;

@@ -54,6 +54,8 @@ class TransferEditor : public ::testing::Test
     // The library without files or failures, with the three positions.
     void Reset()
     {
+        CreateDirectoryA("C:\\own", nullptr);
+        DeleteFileA(kTransferFile);
         DoubleReset();
         DoublePosition(0, "BEAM", &m_beam.Record());
         DoublePosition(1, "WALL", &m_wall.Record());
@@ -228,8 +230,9 @@ TEST_F(TransferEditor, WriteFailures)
 // assignment row is asked for once.
 TEST_F(TransferEditor, FilesTheLibraryGivesOnlyInPart)
 {
-    auto missing = Editor();
-    EXPECT_EQ(missing->ReadTransfers(), 2) << "no transfer file";
+    auto unopened = Editor();
+    DoubleFail("InitBindData", 3);
+    EXPECT_EQ(unopened->ReadTransfers(), 2);
     EXPECT_EQ(Calls(), "InitBindData(1) ");
     struct Case {
         const char* file;
@@ -254,7 +257,7 @@ TEST_F(TransferEditor, FilesTheLibraryGivesOnlyInPart)
         AddTwo(*writer);
         ASSERT_EQ(writer->WriteTransfers(), 0);
         if (c.records != 0)
-            DoubleReportCounts(kTransferFile, c.records, -1);
+            DoubleReportCounts(c.records, -1);
         DoubleFail(c.failing, c.result);
         DoubleClearLog();
         auto reader = Editor();

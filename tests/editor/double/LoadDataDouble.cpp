@@ -1,42 +1,29 @@
-// The recording load data double. Transfer files live in a map by path, positions in a
-// map by load file; every call is logged before it does anything.
+// The recording load data double. The bind calls are logged and then passed to the real
+// library's session, positions live in a map by load file.
 #include "tests/editor/double/LoadDataDouble.h"
 
+#include "loaddata/BindSession.h"
 #include "model/LoadDataInterface.h"
 
 #include <cstring>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
+
+using loaddata::bindSession;
+using loaddata::BindSession;
 
 namespace
 {
 
-struct Header {
-    std::string path;
-    int number = 0;
-    std::vector<std::pair<int, int>> rows;
-    int reportedRows = -2; // a damaged file's count instead of the rows' (-2: none)
-};
-
-// Records keep their path names; nodes and pieces are only counted: none is read back.
-struct TransferFile {
-    std::vector<Header> headers;
-    std::vector<BindRecord> records;
-    std::vector<std::string> names;
-    int reportedRecords = -2;
-};
-
 struct State {
     std::string log;
     std::map<std::string, int> failures;
-    std::map<std::string, TransferFile> files;
     std::map<std::string, const LoadDataRecord*> positions;
-    std::string path; // of the open transfer file, empty when none is open
-    TransferFile file;
-    size_t header = 0; // headers read
-    size_t row = 0;    // rows read of the current header
+    int reportedRecords = 0; // with reportedRows, what the next file read reports
+    int reportedRows = 0;
+    bool reportCounts = false;
+    int headersRead = 0;
+    bool open = false;
     int held = 0;
 } s;
 
@@ -45,19 +32,22 @@ std::string PositionPath(int projectRef, const char* name)
     return "C:\\proj" + std::to_string(projectRef) + "\\" + name + ".017";
 }
 
-// Logs the call; true (with result set) when the test made it fail.
-bool Failing(const char* call, int mode, int* result = nullptr)
+// Logs the call; the result the test set for it, or 0.
+int Injected(const char* call, int mode = -1)
 {
     s.log += call + (mode < 0 ? "" : "(" + std::to_string(mode) + ")") + "\n";
     auto found = s.failures.find(call);
-    if (result && found != s.failures.end())
-        *result = found->second;
-    return found != s.failures.end();
+    return found == s.failures.end() ? 0 : found->second;
 }
 
-#define LOG_CALL(call, mode)                                                                       \
-    if (int failed = 0; Failing(call, mode, &failed))                                              \
-    return failed
+// Logs the call and does its work unless the test made it fail.
+#define FORWARD(call, mode, work)                                                                  \
+    const int injected = Injected(call, mode);                                                     \
+    if ((injected & 0xFFFF) != 0)                                                                  \
+        return injected;                                                                           \
+    const int result = work;                                                                       \
+    if (injected != 0)                                                                             \
+    return injected
 
 int CopyOut(char* out, const std::string& text)
 {
@@ -65,20 +55,11 @@ int CopyOut(char* out, const std::string& text)
     return 1;
 }
 
-// Part q of written record i (a node, reference node or piece) within the record's count.
-int Part(const char* call, int mode, int i, int q, int32_t BindRecord::*count)
-{
-    LOG_CALL(call, mode);
-    return i >= 0 && static_cast<size_t>(i) < s.file.records.size() && q >= 0 &&
-                   q < s.file.records[static_cast<size_t>(i)].*count
-               ? 0
-               : 1;
-}
-
 } // namespace
 
 extern "C" __declspec(dllexport) void DoubleReset()
 {
+    bindSession().close();
     s = State();
 }
 extern "C" __declspec(dllexport) const char* DoubleLog()
@@ -101,19 +82,20 @@ extern "C" __declspec(dllexport) void DoublePosition(int projectRef, const char*
     else
         s.positions.erase(PositionPath(projectRef, name));
 }
-extern "C" __declspec(dllexport) void DoubleReportCounts(const char* path, int records, int rows)
+extern "C" __declspec(dllexport) void DoubleReportCounts(int records, int rows)
 {
-    s.files[path].reportedRecords = records;
-    s.files[path].headers.at(0).reportedRows = rows;
+    s.reportCounts = true;
+    s.reportedRecords = records;
+    s.reportedRows = rows;
 }
 extern "C" __declspec(dllexport) int DoubleHeld()
 {
-    return s.held + (s.path.empty() ? 0 : 1);
+    return s.held + (s.open ? 1 : 0);
 }
 
 int Get_Position_File_New_Ex(int projectRef, const char* name, char* outPath)
 {
-    LOG_CALL("Get_Position_File_New_Ex", -1);
+    Injected("Get_Position_File_New_Ex");
     const std::string path = PositionPath(projectRef, name);
     return s.positions.count(path) ? CopyOut(outPath, path) : 0;
 }
@@ -122,7 +104,7 @@ int Get_Position_File_New_Ex(int projectRef, const char* name, char* outPath)
 // the status fields say "not calculated".
 int Get_Position_Name(const char* file, char* name, char* programCode, char* field21, char* field76)
 {
-    LOG_CALL("Get_Position_Name", -1);
+    Injected("Get_Position_Name");
     if (!s.positions.count(file))
         return 0;
     if (std::strncmp(file, "C:\\proj1\\", 8) == 0)
@@ -135,13 +117,13 @@ int Get_Position_Name(const char* file, char* name, char* programCode, char* fie
 
 int Get_Program_Name(const char* programCode, char* name, char*, char*)
 {
-    LOG_CALL("Get_Program_Name", -1);
+    Injected("Get_Program_Name");
     return CopyOut(name, std::string("Program ") + programCode);
 }
 
 int LoadSerializeData(int mode, const char* path, LoadDataRecord* block)
 {
-    LOG_CALL("LoadSerializeData", mode);
+    Injected("LoadSerializeData", mode);
     auto found = s.positions.find(path);
     if (mode != 1 || found == s.positions.end())
         return 1;
@@ -152,7 +134,7 @@ int LoadSerializeData(int mode, const char* path, LoadDataRecord* block)
 
 void LoadFreeData(LoadDataRecord* block)
 {
-    Failing("LoadFreeData", -1);
+    Injected("LoadFreeData");
     if (block->supportNames || block->loadNames || block->reactions)
         --s.held;
     *block = LoadDataRecord{};
@@ -160,123 +142,90 @@ void LoadFreeData(LoadDataRecord* block)
 
 int InitBindData(const char* path, int mode, int* recordCount, int* headerCount)
 {
-    LOG_CALL("InitBindData", mode);
-    if (mode == 1 && !s.files.count(path))
-        return 1;
-    s.path = path;
-    s.header = 0;
-    s.file = mode == 1 ? s.files[path] : TransferFile();
-    if (mode == 0) {
-        s.file.records.resize(static_cast<size_t>(*recordCount));
-        s.file.names.resize(s.file.records.size());
-        return 0;
-    }
-    *recordCount = s.file.reportedRecords != -2 ? s.file.reportedRecords
-                                                : static_cast<int>(s.file.records.size());
-    *headerCount = static_cast<int>(s.file.headers.size());
-    return 0;
+    FORWARD("InitBindData", mode, bindSession().open(path, mode, recordCount, headerCount));
+    s.open = result == 0;
+    s.headersRead = 0;
+    if (mode == 1 && s.reportCounts)
+        *recordCount = s.reportedRecords;
+    return result;
 }
 
 int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
 {
-    LOG_CALL("InitBindHeader", mode);
-    if (mode == 0) {
-        s.file.headers.push_back({path, *transferNumber, {}});
-        return 0;
-    }
-    if (s.header >= s.file.headers.size())
-        return 1;
-    const Header& header = s.file.headers[s.header++];
-    s.row = 0;
-    CopyOut(path, header.path);
-    *transferNumber = header.number;
-    *entryCount =
-        header.reportedRows != -2 ? header.reportedRows : static_cast<int>(header.rows.size());
-    return 0;
+    FORWARD("InitBindHeader", mode, bindSession().header(path, mode, transferNumber, entryCount));
+    if (mode == 1 && s.reportCounts && s.headersRead++ == 0)
+        *entryCount = s.reportedRows;
+    return result;
 }
 
 int InitZuordTabelle(int mode, int* sourceLoad, int* ownLoad)
 {
-    LOG_CALL("InitZuordTabelle", mode);
-    if (mode == 0) {
-        s.file.headers.back().rows.emplace_back(*sourceLoad, *ownLoad);
-        return 0;
-    }
-    if (s.header == 0 || s.row >= s.file.headers[s.header - 1].rows.size())
-        return 1;
-    std::tie(*sourceLoad, *ownLoad) = s.file.headers[s.header - 1].rows[s.row++];
-    return 0;
+    FORWARD("InitZuordTabelle", mode, bindSession().assignmentRow(mode, sourceLoad, ownLoad));
+    return result;
 }
 
 int SetIPathName(int i, const char* name)
 {
-    LOG_CALL("SetIPathName", -1);
-    s.file.names.at(static_cast<size_t>(i)) = name;
-    return 0;
+    FORWARD("SetIPathName", -1, bindSession().setPathName(i, name));
+    return result;
 }
 
 int SetIBindStructData(int i, const BindRecord* record)
 {
-    LOG_CALL("SetIBindStructData", -1);
-    s.file.records.at(static_cast<size_t>(i)) = *record;
-    return 0;
+    FORWARD("SetIBindStructData", -1, bindSession().setRecord(i, record));
+    return result;
 }
 
-int BindNodeCoords(int mode, int i, int q, double*, double*, double*)
+int BindNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
 {
-    return Part("BindNodeCoords", mode, i, q, &BindRecord::nodeCount);
+    FORWARD("BindNodeCoords", mode,
+            bindSession().node(BindSession::Nodes::Nodes, mode, i, q, x, y, z));
+    return result;
 }
 
-int BindRefNodeCoords(int mode, int i, int q, double*, double*, double*)
+int BindRefNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
 {
-    return Part("BindRefNodeCoords", mode, i, q, &BindRecord::refNodeCount);
+    FORWARD("BindRefNodeCoords", mode,
+            bindSession().node(BindSession::Nodes::RefNodes, mode, i, q, x, y, z));
+    return result;
 }
 
-int BindTrapezoidLoad(int mode, int i, int k, int*, double*, double*, double*, double*)
+int BindTrapezoidLoad(int mode, int i, int k, int* kind, double* q1, double* q2, double* x1,
+                      double* x2)
 {
-    return Part("BindTrapezoidLoad", mode, i, k, &BindRecord::trapezoidCount);
+    FORWARD("BindTrapezoidLoad", mode, bindSession().trapezoid(mode, i, k, kind, q1, q2, x1, x2));
+    return result;
 }
 
 int LoadBindSerializeData(int mode)
 {
-    LOG_CALL("LoadBindSerializeData", mode);
-    if (mode == 0)
-        s.files[s.path] = s.file;
-    return 0;
+    FORWARD("LoadBindSerializeData", mode, bindSession().serialize(mode));
+    return result;
 }
 
 int BindGetVersions(int* a, int* version)
 {
-    LOG_CALL("BindGetVersions", -1);
-    *a = *version = 1;
-    return 0;
+    FORWARD("BindGetVersions", -1, bindSession().versions(a, version));
+    return result;
 }
 
-// Records with their path names; no nodes, reference nodes or pieces (see TransferFile).
 int GetTotalCopyOfBinds(BindRecord** records)
 {
-    LOG_CALL("GetTotalCopyOfBinds", -1);
-    *records = new BindRecord[s.file.records.size()];
-    for (size_t i = 0; i < s.file.records.size(); ++i) {
-        (*records)[i] = s.file.records[i];
-        (*records)[i].positionName = s.file.names[i].data();
-        (*records)[i].nodes = (*records)[i].refNodes = nullptr;
-        (*records)[i].trapezoids = nullptr;
-    }
-    ++s.held;
-    return static_cast<int>(s.file.records.size());
+    FORWARD("GetTotalCopyOfBinds", -1, bindSession().totalCopy(records));
+    s.held += *records ? 1 : 0;
+    return result;
 }
 
-void FreeTotalCopyOfBinds(int, BindRecord** records)
+void FreeTotalCopyOfBinds(int count, BindRecord** records)
 {
-    Failing("FreeTotalCopyOfBinds", -1);
-    delete[] * records;
-    *records = nullptr;
-    --s.held;
+    Injected("FreeTotalCopyOfBinds");
+    s.held -= *records ? 1 : 0;
+    bindSession().freeTotalCopy(count, records);
 }
 
 void LoadBindFree(void)
 {
-    Failing("LoadBindFree", -1);
-    s.path.clear();
+    Injected("LoadBindFree");
+    s.open = false;
+    bindSession().close();
 }

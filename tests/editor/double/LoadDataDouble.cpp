@@ -49,6 +49,14 @@ int Injected(const char* call, int mode = -1)
     if (injected != 0)                                                                             \
     return injected
 
+// A bind call that only passes its arguments on.
+#define BIND_CALL(name, mode, params, work)                                                        \
+    int name params                                                                                \
+    {                                                                                              \
+        FORWARD(#name, mode, work);                                                                \
+        return result;                                                                             \
+    }
+
 int CopyOut(char* out, const std::string& text)
 {
     std::strcpy(out, text.c_str());
@@ -158,56 +166,20 @@ int InitBindHeader(char* path, int mode, int* transferNumber, int* entryCount)
     return result;
 }
 
-int InitZuordTabelle(int mode, int* sourceLoad, int* ownLoad)
-{
-    FORWARD("InitZuordTabelle", mode, bindSession().assignmentRow(mode, sourceLoad, ownLoad));
-    return result;
-}
-
-int SetIPathName(int i, const char* name)
-{
-    FORWARD("SetIPathName", -1, bindSession().setPathName(i, name));
-    return result;
-}
-
-int SetIBindStructData(int i, const BindRecord* record)
-{
-    FORWARD("SetIBindStructData", -1, bindSession().setRecord(i, record));
-    return result;
-}
-
-int BindNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
-{
-    FORWARD("BindNodeCoords", mode,
-            bindSession().node(BindSession::Nodes::Nodes, mode, i, q, x, y, z));
-    return result;
-}
-
-int BindRefNodeCoords(int mode, int i, int q, double* x, double* y, double* z)
-{
-    FORWARD("BindRefNodeCoords", mode,
-            bindSession().node(BindSession::Nodes::RefNodes, mode, i, q, x, y, z));
-    return result;
-}
-
-int BindTrapezoidLoad(int mode, int i, int k, int* kind, double* q1, double* q2, double* x1,
-                      double* x2)
-{
-    FORWARD("BindTrapezoidLoad", mode, bindSession().trapezoid(mode, i, k, kind, q1, q2, x1, x2));
-    return result;
-}
-
-int LoadBindSerializeData(int mode)
-{
-    FORWARD("LoadBindSerializeData", mode, bindSession().serialize(mode));
-    return result;
-}
-
-int BindGetVersions(int* a, int* version)
-{
-    FORWARD("BindGetVersions", -1, bindSession().versions(a, version));
-    return result;
-}
+BIND_CALL(InitZuordTabelle, mode, (int mode, int* sourceLoad, int* ownLoad),
+          bindSession().assignmentRow(mode, sourceLoad, ownLoad))
+BIND_CALL(SetIPathName, -1, (int i, const char* name), bindSession().setPathName(i, name))
+BIND_CALL(SetIBindStructData, -1, (int i, const BindRecord* record),
+          bindSession().setRecord(i, record))
+BIND_CALL(BindNodeCoords, mode, (int mode, int i, int q, double* x, double* y, double* z),
+          bindSession().node(BindSession::Nodes::Nodes, mode, i, q, x, y, z))
+BIND_CALL(BindRefNodeCoords, mode, (int mode, int i, int q, double* x, double* y, double* z),
+          bindSession().node(BindSession::Nodes::RefNodes, mode, i, q, x, y, z))
+BIND_CALL(BindTrapezoidLoad, mode,
+          (int mode, int i, int k, int* kind, double* q1, double* q2, double* x1, double* x2),
+          bindSession().trapezoid(mode, i, k, kind, q1, q2, x1, x2))
+BIND_CALL(LoadBindSerializeData, mode, (int mode), bindSession().serialize(mode))
+BIND_CALL(BindGetVersions, -1, (int* a, int* version), bindSession().versions(a, version))
 
 int GetTotalCopyOfBinds(BindRecord** records)
 {

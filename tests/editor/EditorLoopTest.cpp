@@ -74,7 +74,7 @@ void AssignFirstLoadToOwnLoad1(const Window& editor)
 
 TEST_F(EditorDialog, TheLoopAUserGoesThrough)
 {
-    const std::string own = m_setup.own.name;
+    const std::string own = m_own.name;
     std::vector<std::string> shown;
     std::string source;
     ASSERT_EQ(1, Run([&](const Window& editor) {
@@ -90,8 +90,7 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
                   editor.Control(IDC_ORIGIN_X).Type("2.5");
                   editor.Control(IDC_ORIGIN_X).Key(VK_RETURN);
                   AssignFirstLoadToOwnLoad1(editor);
-                  EXPECT_EQ(m_setup.own.loads[1],
-                            editor.Control(IDC_ASSIGNMENT_LIST).RowText(0, 2));
+                  EXPECT_EQ(m_own.loads[1], editor.Control(IDC_ASSIGNMENT_LIST).RowText(0, 2));
                   list.Key('C', true);
                   EXPECT_EQ(minus + "3", list.RowText(3, 0));
                   list.SelectRow(3);
@@ -136,8 +135,8 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
 // OK (English) keeps it, valid.
 TEST_F(EditorDialog, RepairWithScreenshots)
 {
-    ASSERT_GT(m_setup.GiveTheSourceASupport(0), 0u);
-    const std::string repaired = m_setup.Source(m_setup.own.incoming[0]).name;
+    ASSERT_GT(GiveTheSourceASupport(0), 0u);
+    const std::string repaired = Source(m_own.incoming[0]).name;
     for (auto [language, answer] : {std::pair("DEU", IDCANCEL), std::pair("ENG", IDOK)}) {
         SetLanguage(language);
         int valid = -1;
@@ -156,7 +155,7 @@ TEST_F(EditorDialog, RepairWithScreenshots)
                 sheet.Control(answer).Click();
                 harness::WaitUntilGone(sheet);
                 const Window list = editor.Control(IDC_TRANSFER_LIST);
-                const bool kept = list.RowCount() == static_cast<int>(m_setup.own.incoming.size());
+                const bool kept = list.RowCount() == static_cast<int>(m_own.incoming.size());
                 EXPECT_EQ(answer == IDOK, kept);
                 EXPECT_EQ(answer == IDOK, list.RowText(0, 1) == repaired);
                 harness::OnUi([&] { valid = Running().GetTransfer(0)->m_nValid; });

@@ -35,7 +35,7 @@ std::string PositionPath(int projectRef, const char* name)
 // Logs the call; the result the test set for it, or 0.
 int Injected(const char* call, int mode = -1)
 {
-    s.log += call + (mode < 0 ? "" : "(" + std::to_string(mode) + ")") + "\n";
+    s.log += call + (mode < 0 ? "" : "(" + std::to_string(mode) + ")") + " ";
     auto found = s.failures.find(call);
     return found == s.failures.end() ? 0 : found->second;
 }

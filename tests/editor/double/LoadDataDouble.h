@@ -27,7 +27,7 @@ template <class F> F DoubleEntry(const char* name)
 
 // Forgets everything: files, positions, failures, the log.
 DOUBLE_CALL(void, DoubleReset, (), ());
-// The calls since the last clearing, one "Name(mode)" or "Name" per line.
+// The calls since the last clearing, each "Name(mode) " or "Name ".
 DOUBLE_CALL(const char*, DoubleLog, (), ());
 DOUBLE_CALL(void, DoubleClearLog, (), ());
 // From now on the named call returns result; with the low 16 bits of result 0 (a success)

@@ -189,8 +189,8 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
         data.dataVersion = 0; // before project groups: the editor does not edit it
         ASSERT_EQ(loaddata::writeTransferFile(TransferFile(), data), loaddata::FormatError::None);
     };
-    const auto overwrite = [this](const std::string& bytes) {
-        std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << bytes;
+    const auto damage = [this] {
+        std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << "not a transfer file";
     };
     struct Case {
         const char* file;
@@ -200,7 +200,7 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
     };
     const Case cases[] = {
         {"of data version 0", dataVersion0, IDS_OLD_FORMAT, 0},
-        {"damaged", [&] { overwrite("not a transfer file"); }, IDS_TRANSFERS_UNREADABLE, 1},
+        {"damaged", damage, IDS_TRANSFERS_UNREADABLE, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

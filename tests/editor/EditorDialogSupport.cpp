@@ -1,8 +1,10 @@
 #include "tests/editor/EditorDialogSupport.h"
 
 #include "entry/EditorEntry.h"
+#include "model/LoadDataInterface.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsValues.h"
+#include "tests/model/LoadDataBuilder.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <commctrl.h>
@@ -13,11 +15,60 @@
 namespace editortest
 {
 
+namespace
+{
+bool FedAlsoByFem(const kvdata::Building& building, const kvdata::Position& p)
+{
+    if (p.fem || p.incoming.size() < 2)
+        return false;
+    for (const kvdata::Transfer& t : p.incoming)
+        if (building.positions[static_cast<size_t>(t.source)].fem)
+            return true;
+    return false;
+}
+
+kvdata::Building Prepared(const std::function<void(kvdata::Position& own)>& change)
+{
+    kvdata::Building building = kvdata::makeBuilding(kvdata::BuildingSize());
+    for (kvdata::Position& p : building.positions)
+        if (change && FedAlsoByFem(building, p)) {
+            change(p);
+            break;
+        }
+    return building;
+}
+} // namespace
+
 EditorDialog::EditorDialog(const std::function<void(kvdata::Position& own)>& change)
-    : m_setup(change)
+    : m_project(Prepared(change)), m_own(m_project.position([this](const kvdata::Position& p) {
+          return FedAlsoByFem(m_project.building(), p);
+      }))
 {
     m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
     SetLanguage("DEU");
+    for (const std::string& name : m_own.loads)
+        m_loads.push_back({{0}, {0}, name.c_str()});
+    m_base = m_own.loadFileName().substr(0, m_own.loadFileName().size() - 4);
+    m_request.positionName = m_own.name.c_str();
+    m_request.directory = m_project.folders().project.c_str();
+    m_request.baseName = m_base.c_str();
+    m_request.loadCount.value = static_cast<int32_t>(m_loads.size());
+    m_request.loads = m_loads.data();
+}
+
+size_t EditorDialog::GiveTheSourceASupport(size_t i)
+{
+    const kvdata::Position& source = Source(m_own.incoming[i]);
+    std::vector<std::string> supports;
+    for (const kvdata::Support& s : source.supports)
+        supports.push_back(s.name);
+    supports.push_back("added");
+    LoadDataBuilder data(supports, source.loads);
+    data.PointComponents({"Fz", "Fx"});
+    const std::string file = m_project.loadFile(source);
+    if (LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) != 0)
+        return 0;
+    return supports.size();
 }
 
 void EditorDialog::SetLanguage(const char* code)
@@ -27,7 +78,7 @@ void EditorDialog::SetLanguage(const char* code)
 
 INT_PTR EditorDialog::Entry()
 {
-    return RunEditorEntry(&m_setup.request);
+    return RunEditorEntry(&m_request);
 }
 
 int EditorDialog::Run(const std::function<void(const harness::Window& editor)>& script)
@@ -54,25 +105,9 @@ std::string Text(UINT id)
     return text;
 }
 
-int RowImage(const harness::Window& list, int row)
-{
-    LVITEMA item{};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    harness::OnUi([&] { SendMessageA(list.Handle(), LVM_GETITEMA, 0, LPARAM(&item)); });
-    return item.iImage;
-}
-
 RECT ClientRect(const harness::Window& dialog, int id)
 {
     RECT rect = dialog.Control(id).Rect();
-    MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-RECT WindowInClient(const harness::Window& dialog)
-{
-    RECT rect = dialog.Rect();
     MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -90,19 +125,6 @@ void ClickToolButton(const harness::Window& editor, int command)
     PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
     harness::Sync();
-}
-
-std::string StoredPlacement()
-{
-    HKEY key;
-    char value[1028] = "";
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) == 0) {
-        DWORD size = sizeof value - 1;
-        RegQueryValueExA(key, settings::kWindow, nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                         &size);
-        RegCloseKey(key);
-    }
-    return value;
 }
 
 std::string FileBytes(const std::string& path)

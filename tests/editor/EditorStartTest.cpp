@@ -38,9 +38,9 @@ std::string ValueText(double value, int kind)
 
 // The reaction rows of a stored transfer, from the building: names on the first row of
 // their support and load; both ends of each piece, a shared end once.
-std::vector<Row> ExpectedRows(const EditorProject& setup, const kvdata::Transfer& transfer)
+std::vector<Row> ExpectedRows(const kvdata::Position& source, const kvdata::Position& own,
+                              const kvdata::Transfer& transfer)
 {
-    const kvdata::Position& source = setup.Source(transfer);
     const kvdata::Support& support = source.supports[static_cast<size_t>(transfer.support)];
     std::vector<Row> rows;
     Row names{support.name, "", "", "", ""};
@@ -49,7 +49,7 @@ std::vector<Row> ExpectedRows(const EditorProject& setup, const kvdata::Transfer
         if (record.load != load) {
             load = record.load;
             names[1] = source.loads[static_cast<size_t>(load)];
-            names[2] = setup.own.loads[static_cast<size_t>(record.ownLoad)];
+            names[2] = own.loads[static_cast<size_t>(record.ownLoad)];
         }
         const kvdata::Component& c =
             support.byLoad[static_cast<size_t>(load)][static_cast<size_t>(record.component)];
@@ -88,6 +88,15 @@ class EditorStart : public EditorDialog
     EditorStart() : EditorDialog([](kvdata::Position& own) { own.incoming[1].number = 0; }) {}
 };
 
+int RowImage(const Window& list, int row)
+{
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    harness::OnUi([&] { SendMessageA(list.Handle(), LVM_GETITEMA, 0, LPARAM(&item)); });
+    return item.iImage;
+}
+
 // Selects exactly the given rows of a list control.
 void SelectRows(const Window& list, std::initializer_list<int> rows)
 {
@@ -101,74 +110,74 @@ void SelectRows(const Window& list, std::initializer_list<int> rows)
 
 TEST_F(EditorStart, StoredTransfersWithTheirRowsLabelsAndOriginFields)
 {
-    const std::vector<kvdata::Transfer>& stored = m_setup.own.incoming;
+    const std::vector<kvdata::Transfer>& stored = m_own.incoming;
     for (const char* language : editortest::kLanguages) {
         SetLanguage(language);
-        EXPECT_EQ(0, Run([&](const Window& editor) {
-                      const Window list = editor.Control(IDC_TRANSFER_LIST);
-                      const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
-                      const Window label = editor.Control(IDC_SELECTION_LABEL);
-                      ASSERT_EQ(static_cast<int>(stored.size()), list.RowCount());
-                      EXPECT_EQ(Text(IDS_COUNT_LABEL) + std::to_string(stored.size()),
-                                editor.Control(IDC_TRANSFER_COUNT).Text());
-                      EXPECT_EQ(m_setup.own.name, editor.Control(IDC_OWN_POSITION).Text());
-                      // Nothing selected: no rows, the label's prefix only, the origin disabled.
-                      EXPECT_EQ(0, rows.RowCount());
-                      EXPECT_EQ(Text(IDS_TRANSFER) + ": ", label.Text());
-                      EXPECT_FALSE(editor.Control(IDC_ORIGIN_X).IsEnabled());
-                      for (size_t t = 0; t < stored.size(); ++t) {
-                          SCOPED_TRACE(t);
-                          const int row = static_cast<int>(t);
-                          const int number = stored[t].number;
-                          const kvdata::Position& source = m_setup.Source(stored[t]);
-                          EXPECT_EQ(Text(number < 1 ? IDS_PREFIX_MINUS : IDS_PREFIX_PLUS) +
-                                        std::to_string(std::abs(number)),
-                                    list.RowText(row, 0));
-                          EXPECT_EQ(number < 1 ? 1 : 0, editortest::RowImage(list, row));
-                          EXPECT_EQ(source.name, list.RowText(row, 1));
-                          if (source.fem) {
-                              EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(row, 2));
-                          }
-                          EXPECT_EQ(Text(source.changes      ? IDS_STATUS_MODIFIED
-                                         : source.calculated ? IDS_STATUS_CALCULATED
-                                                             : IDS_STATUS_NOT_CALCULATED),
-                                    list.RowText(row, 3));
-                          list.SelectRow(row);
-                          EXPECT_EQ(ExpectedRows(m_setup, stored[t]), RowsOf(rows));
-                          EXPECT_EQ(Text(IDS_TRANSFER) + ": " + list.RowText(row, 0) + "  <" +
-                                        list.RowText(row, 1) + "> <" + list.RowText(row, 2) + ">",
-                                    label.Text());
-                      }
-                      // A typed coordinate reaches the transfer it was typed for when the selection
-                      // moves on without Enter.
-                      list.SelectRow(0);
-                      editor.Control(IDC_ORIGIN_Y).Type("7");
-                      list.SelectRow(1);
-                      double typed = 0;
-                      char shown[32];
-                      harness::OnUi([&] {
-                          typed = Running().GetTransfer(0)->m_dOrigin[1];
-                          std::snprintf(shown, sizeof shown, "%.15g",
-                                        Running().GetTransfer(1)->m_dOrigin[1]);
-                      });
-                      EXPECT_EQ(7.0, typed);
-                      EXPECT_EQ(shown, editor.Control(IDC_ORIGIN_Y).Text());
-                      // A reaction without values says so; reaction rows never stay selected.
-                      harness::OnUi([] {
-                          KVItem& item = *Running().GetTransfer(0);
-                          for (INT_PTR s = 0; s < item.GetSupportCount(); ++s)
-                              for (INT_PTR l = 0; l < item.GetSupport(s)->GetLoadCount(); ++l)
-                                  for (INT_PTR c = 0;
-                                       c < item.GetSupport(s)->GetLoad(l)->GetComponentCount(); ++c)
-                                      item.GetSupport(s)->GetLoad(l)->GetComponent(c)->m_nDataWord =
-                                          0;
-                      });
-                      list.SelectRow(0);
-                      EXPECT_EQ(Text(IDS_NO_VALUE), rows.RowText(0, 4));
-                      rows.SelectRow(0);
-                      EXPECT_EQ(0u, rows.SelectedRows().size());
-                      editor.Control(IDCANCEL).Click();
-                  }));
+        EXPECT_EQ(
+            0, Run([&](const Window& editor) {
+                const Window list = editor.Control(IDC_TRANSFER_LIST);
+                const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
+                const Window label = editor.Control(IDC_SELECTION_LABEL);
+                ASSERT_EQ(static_cast<int>(stored.size()), list.RowCount());
+                EXPECT_EQ(Text(IDS_COUNT_LABEL) + std::to_string(stored.size()),
+                          editor.Control(IDC_TRANSFER_COUNT).Text());
+                EXPECT_EQ(m_own.name, editor.Control(IDC_OWN_POSITION).Text());
+                // Nothing selected: no rows, the label's prefix only, the origin disabled.
+                EXPECT_EQ(0, rows.RowCount());
+                EXPECT_EQ(Text(IDS_TRANSFER) + ": ", label.Text());
+                EXPECT_FALSE(editor.Control(IDC_ORIGIN_X).IsEnabled());
+                for (size_t t = 0; t < stored.size(); ++t) {
+                    SCOPED_TRACE(t);
+                    const int row = static_cast<int>(t);
+                    const int number = stored[t].number;
+                    const kvdata::Position& source = Source(stored[t]);
+                    EXPECT_EQ(Text(number < 1 ? IDS_PREFIX_MINUS : IDS_PREFIX_PLUS) +
+                                  std::to_string(std::abs(number)),
+                              list.RowText(row, 0));
+                    EXPECT_EQ(number < 1 ? 1 : 0, RowImage(list, row));
+                    EXPECT_EQ(source.name, list.RowText(row, 1));
+                    if (source.fem) {
+                        EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(row, 2));
+                    }
+                    EXPECT_EQ(Text(source.changes      ? IDS_STATUS_MODIFIED
+                                   : source.calculated ? IDS_STATUS_CALCULATED
+                                                       : IDS_STATUS_NOT_CALCULATED),
+                              list.RowText(row, 3));
+                    list.SelectRow(row);
+                    EXPECT_EQ(ExpectedRows(Source(stored[t]), m_own, stored[t]), RowsOf(rows));
+                    EXPECT_EQ(Text(IDS_TRANSFER) + ": " + list.RowText(row, 0) + "  <" +
+                                  list.RowText(row, 1) + "> <" + list.RowText(row, 2) + ">",
+                              label.Text());
+                }
+                // A typed coordinate reaches the transfer it was typed for when the selection
+                // moves on without Enter.
+                list.SelectRow(0);
+                editor.Control(IDC_ORIGIN_Y).Type("7");
+                list.SelectRow(1);
+                double typed = 0;
+                char shown[32];
+                harness::OnUi([&] {
+                    typed = Running().GetTransfer(0)->m_dOrigin[1];
+                    std::snprintf(shown, sizeof shown, "%.15g",
+                                  Running().GetTransfer(1)->m_dOrigin[1]);
+                });
+                EXPECT_EQ(7.0, typed);
+                EXPECT_EQ(shown, editor.Control(IDC_ORIGIN_Y).Text());
+                // A reaction without values says so; reaction rows never stay selected.
+                harness::OnUi([] {
+                    KVItem& item = *Running().GetTransfer(0);
+                    for (INT_PTR s = 0; s < item.GetSupportCount(); ++s)
+                        for (INT_PTR l = 0; l < item.GetSupport(s)->GetLoadCount(); ++l)
+                            for (INT_PTR c = 0;
+                                 c < item.GetSupport(s)->GetLoad(l)->GetComponentCount(); ++c)
+                                item.GetSupport(s)->GetLoad(l)->GetComponent(c)->m_nDataWord = 0;
+                });
+                list.SelectRow(0);
+                EXPECT_EQ(Text(IDS_NO_VALUE), rows.RowText(0, 4));
+                rows.SelectRow(0);
+                EXPECT_EQ(0u, rows.SelectedRows().size());
+                editor.Control(IDCANCEL).Click();
+            }));
     }
 }
 
@@ -180,13 +189,8 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
         data.dataVersion = 0; // before project groups: the editor does not edit it
         ASSERT_EQ(loaddata::writeTransferFile(TransferFile(), data), loaddata::FormatError::None);
     };
-    const auto overwrite = [this](const std::string& bytes) {
-        std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << bytes;
-    };
-    const auto newerFormat = [&] {
-        std::string bytes = editortest::FileBytes(TransferFile());
-        bytes[4] = 2; // the format version after the magic
-        overwrite(bytes);
+    const auto damage = [this] {
+        std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << "not a transfer file";
     };
     struct Case {
         const char* file;
@@ -196,8 +200,7 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
     };
     const Case cases[] = {
         {"of data version 0", dataVersion0, IDS_OLD_FORMAT, 0},
-        {"of a newer format", newerFormat, IDS_TRANSFERS_UNREADABLE, 1},
-        {"damaged", [&] { overwrite("not a transfer file"); }, IDS_TRANSFERS_UNREADABLE, 1},
+        {"damaged", damage, IDS_TRANSFERS_UNREADABLE, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -225,8 +228,8 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
     }
 }
 
-// Keys, toolbar buttons and the assignment button with no or two selected transfers; the
-// letter C alone is the list's own. Deleting every transfer leaves nothing selected.
+// Keys (the toolbar buttons' commands) and the assignment button with no or two selected
+// transfers; the letter C alone is the list's own. Deleting every transfer leaves nothing selected.
 TEST_F(EditorDialog, CommandsNeedExactlyOneSelectedTransfer)
 {
     Run([](const Window& editor) {
@@ -236,9 +239,6 @@ TEST_F(EditorDialog, CommandsNeedExactlyOneSelectedTransfer)
             {"Enter", [&] { list.Key(VK_RETURN); }},
             {"Ctrl+C", [&] { list.Key('C', true); }},
             {"Delete", [&] { list.Key(VK_DELETE); }},
-            {"duplicate", [&] { editortest::ClickToolButton(editor, ID_TRANSFER_DUPLICATE); }},
-            {"edit", [&] { editortest::ClickToolButton(editor, ID_TRANSFER_EDIT); }},
-            {"delete", [&] { editortest::ClickToolButton(editor, ID_TRANSFER_DELETE); }},
             {"assignment", [&] { editor.Control(IDC_ASSIGN).Click(); }},
         };
         for (auto selection : {std::initializer_list<int>{}, {0, 1}}) {

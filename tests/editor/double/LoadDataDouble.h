@@ -1,5 +1,6 @@
-// Control calls of the recording load data double: a loaddata.dll that keeps transfer
-// files and positions in memory, logs every call in order, and can be told to fail.
+// Control calls of the recording load data double: a loaddata.dll that logs every call in
+// order and can be told to fail. Transfer files go through the real library's session;
+// positions are kept in memory.
 #pragma once
 
 #include "model/LoadDataRecord.h"
@@ -26,23 +27,19 @@ template <class F> F DoubleEntry(const char* name)
 
 // Forgets everything: files, positions, failures, the log.
 DOUBLE_CALL(void, DoubleReset, (), ());
-// The calls since the last reset, one "Name(mode)" or "Name" per line.
+// The calls since the last clearing, each "Name(mode) " or "Name ".
 DOUBLE_CALL(const char*, DoubleLog, (), ());
 DOUBLE_CALL(void, DoubleClearLog, (), ());
-// From now on the named call returns result instead of doing its work.
+// From now on the named call returns result; with the low 16 bits of result 0 (a success)
+// after doing its work, otherwise instead of it.
 DOUBLE_CALL(void, DoubleFail, (const char* call, int result), (call, result));
-// A position of the given project: its load file is "C:\proj<projectRef>\<name>.017" and
-// reading it hands out a shallow copy of record, which the caller keeps alive.
-DOUBLE_CALL(void, DoubleAddPosition,
-            (int projectRef, const char* name, const LoadDataRecord* record),
+// A position of the given project (none without record): its load file is
+// "C:\proj<projectRef>\<name>.017" and reading it hands out a shallow copy of record.
+DOUBLE_CALL(void, DoublePosition, (int projectRef, const char* name, const LoadDataRecord* record),
             (projectRef, name, record));
-DOUBLE_CALL(void, DoubleRemovePosition, (int projectRef, const char* name), (projectRef, name));
-// What a damaged file reports when it is opened for reading: its record count, and the
-// row count of header number header.
-DOUBLE_CALL(void, DoubleReportCounts, (const char* path, int records, int header, int rows),
-            (path, records, header, rows));
-// Protocol state: a transfer file is open; position data read and not yet freed; the
-// number of calls that broke the one-open-file rule or used a closed file.
-DOUBLE_CALL(int, DoubleTransferFileOpen, (), ());
-DOUBLE_CALL(int, DoubleLoadedPositions, (), ());
-DOUBLE_CALL(int, DoubleViolations, (), ());
+// What the next file opened for reading reports, as a damaged one would: its record count
+// and its first header's row count.
+DOUBLE_CALL(void, DoubleReportCounts, (int records, int rows), (records, rows));
+// What is still held: 1 for an open transfer file, 1 for each position or copy of the
+// records read and not freed.
+DOUBLE_CALL(int, DoubleHeld, (), ());

@@ -1,7 +1,8 @@
 #pragma once
 // The test DLL with a property page of its own (framework_testpage.dll).
 
-#define IDD_TEST_MODULE_PAGE 1060
+// The number of the test program's own page too: the resource chain test finds it in both.
+#define IDD_TEST_MODULE_PAGE 1020
 #define IDC_MODULE_PAGE_EDIT 1061
 
 #ifndef RC_INVOKED

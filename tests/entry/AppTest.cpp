@@ -3,7 +3,6 @@
 #include "dialogs/CKVAbout.h"
 #include "entry/CKVApp.h"
 #include "framework/ModuleState.h"
-#include "resources/ResourceIds.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
 #include "tests/harness/Harness.h"
@@ -18,60 +17,38 @@ TEST(KVApp, HelpFileFollowsHelpPathAndKeepsTheDefaultWithoutIt)
     const std::string defaultPath = app.m_pszHelpFilePath;
     EXPECT_TRUE(app.InitInstance());
     EXPECT_EQ(defaultPath, app.m_pszHelpFilePath);
-
     sandbox.SetString(settings::kHelpPath, "D:\\Help");
     EXPECT_TRUE(app.InitInstance());
     EXPECT_STREQ("D:\\Help\\Kesvar.hlp", app.m_pszHelpFilePath);
-
-    sandbox.SetNumber(settings::kHelpPath, 1);
+    sandbox.SetNumber(settings::kHelpPath, 1); // of the wrong type: the path stays
     EXPECT_TRUE(app.InitInstance());
     EXPECT_STREQ("D:\\Help\\Kesvar.hlp", app.m_pszHelpFilePath);
 }
 
-class PlainDialogsTest : public ::testing::Test
+// The about box runs modally and closes with Enter; the progress message exists exactly as
+// long as its object.
+TEST(PlainDialogs, AboutBoxAndProgressMessage)
 {
-  protected:
-    void SetUp() override
-    {
-        m_hLanguage = LoadLibraryA("kesvar_deu.dll");
-        ASSERT_NE(nullptr, m_hLanguage);
-        m_hPrevious = AfxGetResourceHandle();
-        AfxSetResourceHandle(m_hLanguage);
-    }
-    void TearDown() override
-    {
-        AfxSetResourceHandle(m_hPrevious);
-        FreeLibrary(m_hLanguage);
-    }
-
-    HINSTANCE m_hLanguage = nullptr;
-    HINSTANCE m_hPrevious = nullptr;
-};
-
-TEST_F(PlainDialogsTest, AboutBoxRunsModallyAndClosesWithTheKeyboard)
-{
+    HMODULE german = LoadLibraryA("kesvar_deu.dll");
+    ASSERT_NE(nullptr, german);
+    const HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(german);
     CKVAbout about(nullptr);
     std::string caption;
-    const INT_PTR result = harness::RunScripted([&] { return about.DoModal(); },
-                                                [&] {
-                                                    harness::Window box =
-                                                        harness::WaitForDialog(IDOK);
-                                                    caption = box.Text();
-                                                    harness::Key(VK_RETURN);
-                                                });
-    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(IDOK, harness::RunScripted([&] { return about.DoModal(); },
+                                         [&] {
+                                             caption = harness::WaitForDialog(IDOK).Text();
+                                             harness::Key(VK_RETURN);
+                                         }));
     EXPECT_FALSE(caption.empty());
-}
-
-TEST_F(PlainDialogsTest, InitMessageExistsExactlyAsLongAsItsObject)
-{
     HWND window = nullptr;
     {
         CInitMessage message(nullptr);
         window = message.m_hWnd;
-        ASSERT_TRUE(IsWindow(window));
         EXPECT_TRUE(IsWindowVisible(window));
         EXPECT_EQ(nullptr, GetParent(window));
     }
     EXPECT_FALSE(IsWindow(window));
+    AfxSetResourceHandle(previous);
+    FreeLibrary(german);
 }

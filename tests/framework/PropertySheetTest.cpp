@@ -1,8 +1,8 @@
 // Property sheets and pages through real messages: activation, OK and Cancel of the sheet,
-// the sheet's buttons, a page created through its run-time class, a page of another module,
-// and the same page run as a dialog of its own from its second template.
+// the sheet's buttons, a page created through its run-time class, and the same page run as
+// a dialog of its own from its second template. (A page of another module in a sheet: the
+// host's tests, with the module's exported page.)
 #include "FrameworkTestResources.h"
-#include "ModulePage.h"
 
 #include "framework/CDataExchange.h"
 #include "framework/CPropertySheet.h"
@@ -138,40 +138,6 @@ TEST(Sheet, ThePageRunsAsADialogOfItsOwnFromItsSecondTemplate)
         EXPECT_EQ(button == IDOK ? 1 : 0, page.m_oks);
         EXPECT_STREQ(button == IDOK ? "allein" : "Anfang", page.m_value);
     }
-}
-
-TEST(Sheet, APageOfAnotherModuleWorksInThisModulesSheet)
-{
-    HMODULE dll = ::LoadLibraryA("framework_testpage.dll");
-    ASSERT_NE(nullptr, dll);
-    auto create = reinterpret_cast<CreateModulePageFn>(::GetProcAddress(dll, "CreateModulePage"));
-    auto counts =
-        reinterpret_cast<GetModulePageCountsFn>(::GetProcAddress(dll, "GetModulePageCounts"));
-    ASSERT_TRUE(create && counts);
-    CPropertyPage* page = create();
-    {
-        CPropertySheet sheet("Fremde Seite");
-        sheet.AddPage(page);
-        const INT_PTR result = RunScripted(
-            [&] { return sheet.DoModal(); },
-            [&] {
-                Window edit =
-                    harness::WaitForDialog(IDC_MODULE_PAGE_EDIT).Control(IDC_MODULE_PAGE_EDIT);
-                EXPECT_EQ("aus der DLL", edit.Text());
-                edit.Key(VK_F5); // to the page's PreTranslateMessage
-                edit.Type("xy");
-                edit.Key(VK_RETURN);
-            });
-        EXPECT_EQ(IDOK, result);
-    }
-    ModulePageCounts seen;
-    counts(&seen);
-    EXPECT_EQ(1, seen.activations);
-    EXPECT_EQ(1, seen.keys);
-    EXPECT_EQ(1, seen.oks);
-    EXPECT_EQ(2, seen.textLength); // the page took the field's text
-    delete page;
-    ::FreeLibrary(dll);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Windows without dialogs: the handle maps, Attach and Detach of a foreign window, message
 // maps with base-class chaining, and the module state switch with its resource chain.
 #include "FrameworkTestResources.h"
-#include "ModulePage.h"
 
 #include "framework/AfxFormatString.h"
 #include "framework/CWinApp.h"
@@ -163,24 +162,20 @@ TEST(ModuleState, SwitchRestoresThePreviousResourceHandleOnEveryExit)
 TEST(ModuleState, ResourceChainTriesTheResourceHandleThenTheModule)
 {
     const HINSTANCE own = AfxGetInstanceHandle();
-    HMODULE library = ::LoadLibraryA("framework_testpage.dll");
-    ASSERT_NE(nullptr, library);
     AFX_MODULE_STATE other;
+    other.m_hCurrentResourceHandle = ::GetModuleHandleA("user32.dll");
+    other.m_hCurrentInstanceHandle = ::GetModuleHandleA("kernel32.dll");
+    AFX_MANAGE_STATE(&other);
+    const auto find = [](int id, LPCSTR type) {
+        return AfxFindResourceHandle(MAKEINTRESOURCEA(id), type);
+    };
+    EXPECT_EQ(other.m_hCurrentResourceHandle, find(1, RT_VERSION)); // both have one
     other.m_hCurrentInstanceHandle = own;
-    other.m_hCurrentResourceHandle = library;
-    {
-        AFX_MANAGE_STATE(&other);
-        const auto find = [](int id) {
-            return AfxFindResourceHandle(MAKEINTRESOURCEA(id), RT_DIALOG);
-        };
-        EXPECT_EQ(library, find(IDD_TEST_MODULE_PAGE)); // in both
-        EXPECT_EQ(own, find(IDD_TEST_KEYS));            // only in the module
-        EXPECT_EQ(nullptr, find(1999));
-        CWinApp app;
-        EXPECT_EQ(nullptr, app.LoadCursor(1999));
-        EXPECT_EQ(nullptr, app.LoadIcon(1999));
-    }
-    ::FreeLibrary(library);
+    EXPECT_EQ(own, find(IDD_TEST_KEYS, RT_DIALOG)); // only in the module
+    EXPECT_EQ(nullptr, find(1999, RT_DIALOG));
+    CWinApp app;
+    EXPECT_EQ(nullptr, app.LoadCursor(1999));
+    EXPECT_EQ(nullptr, app.LoadIcon(1999));
 }
 
 } // namespace

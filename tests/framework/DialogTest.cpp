@@ -255,6 +255,14 @@ TEST(Dialog, EnterEscapeTheCloseBoxAndEndDialogEndTheRun)
     }
 }
 
+BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM found)
+{
+    char name[16] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    *reinterpret_cast<bool*>(found) |= std::string(name) == "#32770";
+    return TRUE;
+}
+
 TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
 {
     OuterDialog outer;
@@ -281,8 +289,10 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
     EXPECT_EQ(IDYES, outer.m_innerAnswer);
     EXPECT_FALSE(outer.m_sawProbe);
     EXPECT_TRUE(harness::TopLevelWindows().empty());
-    // None hidden either.
-    EXPECT_EQ(nullptr, ::FindWindowExA(nullptr, nullptr, "#32770", nullptr));
+    bool hiddenDialog = false; // none hidden either
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialogWindow,
+                        reinterpret_cast<LPARAM>(&hiddenDialog));
+    EXPECT_FALSE(hiddenDialog);
 }
 
 // The help command goes to the application with the dialog's help number; after the run

@@ -261,30 +261,35 @@ TEST_P(LanguageLibrary, CarriesTheProjectVersion)
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageLibrary, ::testing::Values("deu", "eng"));
 
 // Every "type/name" of a library's resources.
+struct ResourceWalk {
+    std::set<std::string> names;
+    std::string type;
+};
+
+std::string resourceKey(LPCSTR name)
+{
+    return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name))
+                                : std::string(name);
+}
+
+BOOL CALLBACK addName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
+{
+    auto* walk = reinterpret_cast<ResourceWalk*>(param);
+    walk->names.insert(walk->type + "/" + resourceKey(name));
+    return TRUE;
+}
+
+BOOL CALLBACK addType(HMODULE module, LPSTR type, LONG_PTR param)
+{
+    reinterpret_cast<ResourceWalk*>(param)->type = resourceKey(type);
+    EnumResourceNamesA(module, type, &addName, param);
+    return TRUE;
+}
+
 std::set<std::string> resourceNames(HMODULE module)
 {
-    struct Walk {
-        std::set<std::string> names;
-        std::string type;
-        static std::string key(LPCSTR name)
-        {
-            return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name))
-                                        : std::string(name);
-        }
-    } walk;
-    EnumResourceTypesA(
-        module,
-        [](HMODULE m, LPSTR type, LONG_PTR param) -> BOOL {
-            reinterpret_cast<Walk*>(param)->type = Walk::key(type);
-            return EnumResourceNamesA(
-                m, type,
-                [](HMODULE, LPCSTR, LPSTR name, LONG_PTR p) -> BOOL {
-                    auto* w = reinterpret_cast<Walk*>(p);
-                    return w->names.insert(w->type + "/" + Walk::key(name)), TRUE;
-                },
-                param);
-        },
-        reinterpret_cast<LONG_PTR>(&walk));
+    ResourceWalk walk;
+    EnumResourceTypesA(module, &addType, reinterpret_cast<LONG_PTR>(&walk));
     return walk.names;
 }
 

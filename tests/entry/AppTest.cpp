@@ -1,11 +1,9 @@
-// The application object's start and the module's plain dialogs.
+// The application object's start and the module's progress message.
 #include "dialogs/CInitMessage.h"
-#include "dialogs/CKVAbout.h"
 #include "entry/CKVApp.h"
 #include "framework/ModuleState.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
-#include "tests/harness/Harness.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -25,22 +23,14 @@ TEST(KVApp, HelpFileFollowsHelpPathAndKeepsTheDefaultWithoutIt)
     EXPECT_STREQ("D:\\Help\\Kesvar.hlp", app.m_pszHelpFilePath);
 }
 
-// The about box runs modally and closes with Enter; the progress message exists exactly as
-// long as its object.
-TEST(PlainDialogs, AboutBoxAndProgressMessage)
+// The progress message exists exactly as long as its object. (The about box: the editor's
+// tests open it.)
+TEST(PlainDialogs, ProgressMessageLivesWithItsObject)
 {
     HMODULE german = LoadLibraryA("kesvar_deu.dll");
     ASSERT_NE(nullptr, german);
     const HINSTANCE previous = AfxGetResourceHandle();
     AfxSetResourceHandle(german);
-    CKVAbout about(nullptr);
-    std::string caption;
-    EXPECT_EQ(IDOK, harness::RunScripted([&] { return about.DoModal(); },
-                                         [&] {
-                                             caption = harness::WaitForDialog(IDOK).Text();
-                                             harness::Key(VK_RETURN);
-                                         }));
-    EXPECT_FALSE(caption.empty());
     HWND window = nullptr;
     {
         CInitMessage message(nullptr);

@@ -13,7 +13,6 @@
 #include "framework/CEdit.h"
 #include "framework/CImageList.h"
 #include "framework/CListCtrl.h"
-#include "framework/CToolBarCtrl.h"
 #include "framework/CTreeCtrl.h"
 #include "framework/CWaitCursor.h"
 #include "framework/CWinApp.h"
@@ -264,28 +263,13 @@ TEST_F(Controls, EditSelectionAndTheColourRequestOfAReadOnlyField)
     DeleteDC(dc);
 }
 
-TEST_F(Controls, ToolBarImagesCursorsAndBrushes)
+// The rest is the system's; the toolbar itself: the editor's tests.
+TEST(FrameworkResources, ImageListFromABitmapAndTheWaitCursor)
 {
-    CToolBarCtrl bar;
-    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | CCS_NORESIZE,
-                           CRect(0, 0, 75, 25), &dialog, IDC_TEST_TOOLBAR));
-    EXPECT_EQ(0, bar.AddBitmap(8, IDB_TEST_TOOLBAR));
-    TBBUTTON buttons[2] = {{0, ID_TEST_COMMAND_FIRST, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-                           {7, ID_TEST_COMMAND_FIRST + 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}};
-    ASSERT_TRUE(bar.AddButtons(2, buttons));
-    CRect first, last;
-    EXPECT_TRUE(bar.GetItemRect(0, first) && bar.GetItemRect(1, last));
-    EXPECT_GT(last.right, first.right);
-    EXPECT_FALSE(bar.GetItemRect(2, last));
-
     CImageList strip;
     ASSERT_TRUE(strip.Create(IDB_TEST_TOOLBAR, 16, 0, RGB(255, 0, 255)));
     EXPECT_EQ(8, strip.GetImageCount());
-    EXPECT_EQ(8, strip.Add(LoadIcon(nullptr, IDI_WARNING)));
-    EXPECT_TRUE(strip.DeleteImageList());
-    EXPECT_FALSE(strip.DeleteImageList());
     EXPECT_FALSE(CImageList().Create(2199, 16, 0, RGB(255, 0, 255)));
-
     const HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_ARROW));
     {
         CWaitCursor wait;
@@ -295,10 +279,6 @@ TEST_F(Controls, ToolBarImagesCursorsAndBrushes)
     }
     EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
     SetCursor(before);
-
-    CBrush brush(RGB(10, 20, 30));
-    EXPECT_TRUE(brush.DeleteObject());
-    EXPECT_FALSE(brush.DeleteObject());
 }
 
 // The user's selections and checks through the modal loop, each reaching the dialog's map.

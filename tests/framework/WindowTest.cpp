@@ -101,29 +101,6 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
-// A class with an empty map of its own still gets its base classes' handlers; an object
-// destroys the window it created when it goes.
-class EmptyMapWnd : public BaseWnd
-{
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(EmptyMapWnd, BaseWnd)
-END_MESSAGE_MAP()
-
-TEST(Window, AnEmptyMessageMapChainsToItsBaseAndTheObjectDestroysItsWindow)
-{
-    HWND hWnd;
-    {
-        EmptyMapWnd wnd;
-        ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-        EXPECT_EQ(3, wnd.SendMessage(WM_USER + 1, 1, 2));
-        EXPECT_EQ(0, wnd.SendMessage(WM_USER + 2)); // only the other derived class has it
-        hWnd = wnd.m_hWnd;
-    }
-    EXPECT_FALSE(::IsWindow(hWnd));
-}
-
 TEST(ModuleState, SwitchRestoresThePreviousResourceHandleOnEveryExit)
 {
     const HINSTANCE own = AfxGetResourceHandle();

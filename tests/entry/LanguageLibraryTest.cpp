@@ -21,30 +21,31 @@ std::string ComposedName()
 TEST(LanguageLibraryName, FollowsProgramPathAndLanguageWithDefaults)
 {
     RegistrySandbox sandbox(kSettingsKeyPath);
-    EXPECT_EQ("kesvar_deu.dll", ComposedName());
-
-    sandbox.SetString(settings::kLanguage, "FRA");
-    EXPECT_EQ("kesvar_fra.dll", ComposedName());
-
-    sandbox.SetString(settings::kProgramPath, "C:\\P");
-    EXPECT_EQ("C:\\P\\kesvar_fra.dll", ComposedName());
-    sandbox.SetString(settings::kLanguage, "ENG");
-    EXPECT_EQ("C:\\P\\kesvar_eng.dll", ComposedName());
-
-    // The path is used as stored, so a trailing backslash doubles the separator.
-    sandbox.SetString(settings::kProgramPath, "D:\\Statik\\");
-    sandbox.SetNumber(settings::kLanguage, 1);
-    EXPECT_EQ("D:\\Statik\\\\kesvar_deu.dll", ComposedName());
-}
-
-TEST(LanguageLibraryName, NeverRunsPastTheBuffer)
-{
-    RegistrySandbox sandbox(kSettingsKeyPath);
-    sandbox.SetString(settings::kProgramPath, std::string(255, 'p').c_str());
-    sandbox.SetString(settings::kLanguage, std::string(200, 'L').c_str());
-    const std::string name = ComposedName();
-    EXPECT_EQ(static_cast<size_t>(MAX_PATH - 1), name.size());
-    EXPECT_EQ(0u, name.find(std::string(255, 'p') + "\\kes"));
+    EXPECT_EQ("kesvar_deu.dll", ComposedName()); // no settings key at all
+    const std::string longPath(255, 'p'), longLanguage(200, 'L');
+    struct Case {
+        const char* path;     // not set when null
+        const char* language; // a number instead of a text when null
+        std::string expected;
+    };
+    const Case cases[] = {
+        {nullptr, "FRA", "kesvar_fra.dll"},
+        {"C:\\P", "ENG", "C:\\P\\kesvar_eng.dll"},
+        // The path is used as stored, so a trailing backslash doubles the separator.
+        {"D:\\Statik\\", nullptr, "D:\\Statik\\\\kesvar_deu.dll"},
+        // Cut off at the buffer's end (and then not found) rather than overrun.
+        {longPath.c_str(), longLanguage.c_str(), longPath + "\\kes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        if (c.path)
+            sandbox.SetString(settings::kProgramPath, c.path);
+        if (c.language)
+            sandbox.SetString(settings::kLanguage, c.language);
+        else
+            sandbox.SetNumber(settings::kLanguage, 1);
+        EXPECT_EQ(c.expected, ComposedName());
+    }
 }
 
 TEST(LanguageLibrary, IsLoadedForItsLifetimeOnly)
@@ -60,8 +61,6 @@ TEST(LanguageLibrary, IsLoadedForItsLifetimeOnly)
         EXPECT_EQ(language.Handle(), GetModuleHandleA(library.c_str()));
     }
     EXPECT_EQ(nullptr, GetModuleHandleA(library.c_str()));
-
     sandbox.SetString(settings::kLanguage, "xyz");
-    LanguageLibrary missing;
-    EXPECT_EQ(nullptr, missing.Handle());
+    EXPECT_EQ(nullptr, LanguageLibrary().Handle());
 }

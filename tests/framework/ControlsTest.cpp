@@ -1,284 +1,358 @@
-#include "ControlsTestDialog.h"
+// The control wrappers' own work in one dialog: checks of the check list box, texts of any
+// length, item data, the selection walk, owner drawing, the colour request and the
+// notifications reaching the dialog's map; the controls' behaviour is the system's. The
+// dialog runs modeless for direct calls and modally for the user's clicks and keys.
 #include "ControlsTestResources.h"
 
+#include "framework/AfxMessageBox.h"
+#include "framework/CBrush.h"
+#include "framework/CCheckListBox.h"
+#include "framework/CComboBox.h"
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
 #include "framework/CImageList.h"
+#include "framework/CListCtrl.h"
+#include "framework/CTreeCtrl.h"
 #include "framework/CWaitCursor.h"
+#include "framework/CWinApp.h"
+#include "tests/harness/Harness.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+using harness::Window;
 
 namespace
 {
 
-CRect ItemRect(const CListBox& list, int index)
+class ControlsDialog : public CDialog
 {
-    CRect rect;
-    list.GetItemRect(index, rect);
-    return rect;
-}
+  public:
+    ControlsDialog() : CDialog(IDD_TEST_CONTROLS)
+    {
+        INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                                      ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&init);
+    }
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        for (const char* name : {"Auflager A", "Auflager B", "Auflager C"})
+            m_checkList.AddString(name);
+        m_checkList.SetItemData(1, 11);
+        m_listCtrl.InsertColumn(0, "Name", LVCFMT_LEFT, 80);
+        m_listCtrl.InsertColumn(1, "Datei", LVCFMT_LEFT, 120);
+        for (int row = 0; row < 3; ++row)
+            m_listCtrl.InsertItem(LVIF_TEXT | LVIF_PARAM, row,
+                                  ("V" + std::to_string(row + 1)).c_str(), 0, 0, 0, 100 + row);
+        HTREEITEM root = m_tree.InsertItem("Projekt");
+        m_tree.SetItemData(root, 0);
+        m_tree.SetItemData(m_tree.InsertItem("A", root), 1);
+        m_tree.Expand(root, TVE_EXPAND);
+        for (CComboBox* combo : {&m_combo, &m_comboEdit}) {
+            combo->AddString("Projekt");
+            combo->AddString("FEM");
+        }
+        m_brushReadOnly.CreateSysColorBrush(COLOR_BTNFACE);
+        return TRUE;
+    }
+
+    CCheckListBox m_checkList;
+    CListCtrl m_listCtrl;
+    CTreeCtrl m_tree;
+    CComboBox m_combo;
+    CComboBox m_comboEdit;
+    CListBox m_listBox;
+    CEdit m_edit;
+    CBrush m_brushReadOnly;
+    int m_nCheckChanges = 0;
+    int m_nSelChanges = 0;
+    int m_nComboSelChanges = 0;
+    std::vector<int> m_listChanges; // the row of each change
+    LPARAM m_selectedListData = -1; // item data of the single selected row after a change
+    LPARAM m_selectedTreeData = -1;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_TEST_CHECKLIST, m_checkList);
+        DDX_Control(pDX, IDC_TEST_LISTCTRL, m_listCtrl);
+        DDX_Control(pDX, IDC_TEST_TREE, m_tree);
+        DDX_Control(pDX, IDC_TEST_COMBO_LIST, m_combo);
+        DDX_Control(pDX, IDC_TEST_COMBO_EDIT, m_comboEdit);
+        DDX_Control(pDX, IDC_TEST_LISTBOX, m_listBox);
+        DDX_Control(pDX, IDC_TEST_EDIT, m_edit);
+    }
+    afx_msg void OnCheckChange() { ++m_nCheckChanges; }
+    afx_msg void OnSelChange() { ++m_nSelChanges; }
+    afx_msg void OnComboSelChange() { ++m_nComboSelChanges; }
+    afx_msg void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_listChanges.push_back(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iItem);
+        if (m_listCtrl.GetSelectedCount() == 1)
+            m_selectedListData = static_cast<LPARAM>(
+                m_listCtrl.GetItemData(m_listCtrl.GetNextItem(-1, LVNI_SELECTED)));
+        *pResult = 0;
+    }
+    afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_selectedTreeData = reinterpret_cast<NMTREEVIEWA*>(pNMHDR)->itemNew.lParam;
+        *pResult = 0;
+    }
+    // Read-only edit fields in the button face colour.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        if (nCtlColor != CTLCOLOR_EDIT || (pWnd->GetStyle() & ES_READONLY) == 0)
+            return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+        pDC->SetBkColor(GetSysColor(COLOR_BTNFACE));
+        pDC->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+        return m_brushReadOnly;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ControlsDialog, CDialog)
+ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
+ON_LBN_SELCHANGE(IDC_TEST_CHECKLIST, OnSelChange)
+ON_CBN_SELCHANGE(IDC_TEST_COMBO_LIST, OnComboSelChange)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_TEST_LISTCTRL, OnListItemChanged)
+ON_NOTIFY(TVN_SELCHANGED, IDC_TEST_TREE, OnTreeSelChanged)
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
 
 class Controls : public ::testing::Test
 {
   protected:
-    void SetUp() override { ASSERT_NE(dialog.m_hWnd, nullptr); }
-    ControlsTestDialog dialog;
+    void SetUp() override { ASSERT_TRUE(dialog.Create(IDD_TEST_CONTROLS)); }
+    ControlsDialog dialog;
 };
 
-TEST_F(Controls, CheckListBoxKeepsChecksInStepWithRows)
+TEST_F(Controls, CheckListBoxKeepsChecksWithTheirRowsAndTogglesOnlyOnTheBox)
 {
     CCheckListBox& list = dialog.m_checkList;
-    list.AddString("A");
-    list.AddString("B");
-    list.AddString("C");
-    list.SetItemData(1, 22);
     list.SetCheck(1, 1);
-    EXPECT_EQ(list.GetCheck(0), 0);
-    EXPECT_EQ(list.GetCheck(1), 1);
-
     list.InsertString(0, "Z");
-    EXPECT_EQ(list.GetCheck(2), 1);
-    EXPECT_EQ(list.GetItemData(2), 22u);
+    EXPECT_EQ(1, list.GetCheck(2));
+    EXPECT_EQ(11u, list.GetItemData(2));
     list.DeleteString(0);
-    EXPECT_EQ(list.GetCheck(1), 1);
-    EXPECT_EQ(list.GetCheck(0), 0);
-
+    EXPECT_EQ(1, list.GetCheck(1));
+    EXPECT_EQ(0, list.GetCheck(0));
     // Rows added behind the object's back and indexes outside read as unchecked.
     SendMessageA(list.m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("D"));
-    EXPECT_EQ(list.GetCheck(3), 0);
-    EXPECT_EQ(list.GetCheck(4), 0);
-    EXPECT_EQ(list.GetCheck(-1), 0);
-    list.SetCheck(9, 1); // ignored
+    EXPECT_EQ(0, list.GetCheck(3));
+    EXPECT_EQ(0, list.GetCheck(-1));
     CString text;
     list.GetText(3, text);
-    EXPECT_STREQ(text, "D");
-
+    EXPECT_STREQ("D", text);
     list.ResetContent();
-    EXPECT_EQ(list.GetCount(), 0);
     list.AddString("E");
-    EXPECT_EQ(list.GetCheck(0), 0);
-    EXPECT_EQ(dialog.m_nCheckChanges, 0); // changes by the program send nothing
+    EXPECT_EQ(0, list.GetCheck(0));
+    EXPECT_EQ(0, dialog.m_nCheckChanges); // changes by the program send nothing
 
     // A click toggles only on the box, a square of the row's height at its left end.
-    const CRect row = ItemRect(list, 0);
+    CRect row;
+    list.GetItemRect(0, row);
     for (int x : {row.left + row.Height() + 2, row.left + row.Height() / 2}) {
         const LPARAM at = MAKELPARAM(x, row.top + row.Height() / 2);
         SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, at);
     }
-    EXPECT_EQ(list.GetCheck(0), 1);
-    EXPECT_EQ(dialog.m_nCheckChanges, 1);
+    EXPECT_EQ(1, list.GetCheck(0));
+    EXPECT_EQ(1, dialog.m_nCheckChanges);
 }
 
-TEST_F(Controls, CheckListBoxDrawsRowsTheParentReflects)
+TEST_F(Controls, CheckListBoxDrawsTheRowsItsParentPassesOn)
 {
-    CCheckListBox& list = dialog.m_checkList;
-    list.AddString("Auflager A");
-    list.SetCheck(0, 1);
-    const CRect row = ItemRect(list, 0);
-
+    CRect row;
+    dialog.m_checkList.GetItemRect(0, row);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, row.right + 10, row.bottom + 10);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT draw = {
-        ODT_LISTBOX, IDC_TEST_CHECKLIST, 0, ODA_DRAWENTIRE, ODS_SELECTED, list.m_hWnd, dc, row, 0};
-    // The dialog passes the request on to the control object, which draws the row.
-    EXPECT_TRUE(SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_TEST_CHECKLIST,
-                             reinterpret_cast<LPARAM>(&draw)));
-    const COLORREF highlight = GetNearestColor(dc, GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(GetPixel(dc, row.right - 2, row.top + 1), highlight);
-    draw.itemState = 0;
-    SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_TEST_CHECKLIST, reinterpret_cast<LPARAM>(&draw));
-    EXPECT_EQ(GetPixel(dc, row.right - 2, row.top + 1),
-              GetNearestColor(dc, GetSysColor(COLOR_WINDOW)));
+    DRAWITEMSTRUCT draw = {ODT_LISTBOX,
+                           IDC_TEST_CHECKLIST,
+                           0,
+                           ODA_DRAWENTIRE,
+                           ODS_SELECTED,
+                           dialog.m_checkList.m_hWnd,
+                           dc,
+                           row,
+                           0};
+    for (UINT state : {UINT(ODS_SELECTED), 0u}) {
+        draw.itemState = state;
+        SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_TEST_CHECKLIST,
+                     reinterpret_cast<LPARAM>(&draw));
+        EXPECT_EQ(GetNearestColor(dc, GetSysColor(state ? COLOR_HIGHLIGHT : COLOR_WINDOW)),
+                  GetPixel(dc, row.right - 2, row.top + 1));
+    }
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
 }
 
-// The wrappers' own work: texts of any length, item data, the selection walk, the
-// notifications reaching the parent's map; the controls' behaviour is the system's.
-TEST_F(Controls, ListCtrlRowsDataAndSelection)
+TEST_F(Controls, ListTreeAndComboTextsOfAnyLengthDataAndSelection)
 {
     CListCtrl& list = dialog.m_listCtrl;
-    CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0));
-    EXPECT_EQ(images.Add(LoadIcon(nullptr, IDI_WARNING)), 0);
-    list.SetImageList(&images, LVSIL_SMALL);
-    EXPECT_EQ(ListView_GetImageList(list.m_hWnd, LVSIL_SMALL), images.GetSafeHandle());
-    EXPECT_EQ(list.InsertColumn(0, "Name", LVCFMT_LEFT, 60, 0), 0);
-    EXPECT_EQ(list.InsertColumn(1, "Datei", LVCFMT_LEFT, 120, 1), 1);
-    int data[3] = {};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, i, ("V" + std::to_string(i + 1)).c_str(),
-                                  0, 0, 0, reinterpret_cast<LPARAM>(&data[i])),
-                  i);
     const std::string longText(700, 'x');
     EXPECT_TRUE(list.SetItemText(2, 1, longText.c_str()));
-    EXPECT_STREQ(list.GetItemText(2, 1), longText.c_str());
-    EXPECT_STREQ(list.GetItemText(1, 0), "V2");
-    EXPECT_STREQ(list.GetItemText(7, 0), "");
-    EXPECT_EQ(list.GetItemData(1), reinterpret_cast<DWORD_PTR>(&data[1]));
-    EXPECT_EQ(list.GetItemData(9), 0u);
-
-    EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+    EXPECT_STREQ(longText.c_str(), list.GetItemText(2, 1));
+    EXPECT_STREQ("V2", list.GetItemText(1, 0));
+    EXPECT_STREQ("", list.GetItemText(7, 0));
+    EXPECT_EQ(101u, list.GetItemData(1));
+    EXPECT_EQ(nullptr, list.GetFirstSelectedItemPosition());
     for (int row : {1, 2})
         EXPECT_TRUE(list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED));
-    ASSERT_FALSE(dialog.m_listChanges.empty());
-    EXPECT_EQ(dialog.m_listChanges.back().iItem, 2);
+    EXPECT_EQ(2, dialog.m_listChanges.back());
     std::vector<int> selected;
     for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
         selected.push_back(list.GetNextSelectedItem(pos));
-    EXPECT_EQ(selected, (std::vector<int>{1, 2}));
-    EXPECT_EQ(list.GetSelectedCount(), 2u);
-}
+    EXPECT_EQ((std::vector<int>{1, 2}), selected);
 
-TEST_F(Controls, TreeCtrlItemsTextsAndData)
-{
     CTreeCtrl& tree = dialog.m_tree;
-    HTREEITEM root = tree.InsertItem("Projekt");
-    HTREEITEM a = tree.InsertItem("A", root);
+    HTREEITEM root = tree.GetRootItem();
+    HTREEITEM a = tree.GetChildItem(root);
     HTREEITEM b = tree.InsertItem("B", root);
-    const std::string longText(600, 'q');
     HTREEITEM t = tree.InsertItem(longText.c_str(), b);
-    ASSERT_TRUE(root && a && b && t);
-    for (auto [item, number] : {std::pair{root, 0}, {a, 1}, {b, 2}, {t, 3}})
-        EXPECT_TRUE(tree.SetItemData(item, static_cast<DWORD_PTR>(number)));
-    EXPECT_EQ(tree.GetChildItem(root), a);
-    EXPECT_EQ(tree.GetNextSiblingItem(a), b);
-    EXPECT_EQ(tree.GetNextItem(t, TVGN_PARENT), b);
-    EXPECT_STREQ(tree.GetItemText(t), longText.c_str());
-    EXPECT_EQ(tree.GetItemData(b), 2u);
+    EXPECT_EQ(b, tree.GetNextSiblingItem(a));
+    EXPECT_EQ(b, tree.GetNextItem(t, TVGN_PARENT));
+    EXPECT_STREQ(longText.c_str(), tree.GetItemText(t));
+    EXPECT_TRUE(tree.SetItemData(b, 2));
+    EXPECT_EQ(2u, tree.GetItemData(b));
     EXPECT_TRUE(tree.SelectItem(a));
-    ASSERT_FALSE(dialog.m_treeSelections.empty());
-    EXPECT_EQ(dialog.m_treeSelections.back(), 1);
-}
+    EXPECT_EQ(1, dialog.m_selectedTreeData);
 
-TEST_F(Controls, ComboAndListBoxRowTexts)
-{
     CString text;
-    for (CComboBox* combo : {&dialog.m_comboList, &dialog.m_comboEdit}) {
-        combo->AddString("Projekt");
-        combo->AddString("FEM");
+    for (CComboBox* combo : {&dialog.m_combo, &dialog.m_comboEdit}) {
         combo->SetItemData(1, 7);
+        EXPECT_EQ(7u, combo->GetItemData(1));
         combo->GetLBText(1, text);
-        EXPECT_STREQ(text, "FEM");
+        EXPECT_STREQ("FEM", text);
         combo->GetLBText(7, text);
-        EXPECT_STREQ(text, "");
-        EXPECT_EQ(combo->GetItemData(1), 7u);
+        EXPECT_STREQ("", text);
     }
-    CListBox& list = dialog.m_listBox;
-    list.AddString("G 1");
-    list.GetText(0, text);
-    EXPECT_STREQ(text, "G 1");
-    list.GetText(-1, text);
-    EXPECT_STREQ(text, "");
+    dialog.m_listBox.AddString(longText.c_str());
+    dialog.m_listBox.GetText(0, text);
+    EXPECT_STREQ(longText.c_str(), text);
+    dialog.m_listBox.GetText(-1, text);
+    EXPECT_STREQ("", text);
 }
 
-TEST_F(Controls, EditSelectionAndColourRequest)
+TEST_F(Controls, EditSelectionAndTheColourRequestOfAReadOnlyField)
 {
     dialog.m_edit.SetWindowText("12.5");
     dialog.m_edit.SetSel(0, -1);
     int start = -1, end = -1;
     dialog.m_edit.GetSel(start, end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 4);
-
-    // An edit-type colour request for the read-only field gets the face brush and colours.
+    EXPECT_EQ(0, start);
+    EXPECT_EQ(4, end);
     HDC dc = CreateCompatibleDC(nullptr);
-    SetBkColor(dc, RGB(1, 2, 3));
-    HWND readOnly = GetDlgItem(dialog.m_hWnd, IDC_TEST_READONLY);
-    const LRESULT brush = SendMessageA(dialog.m_hWnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(readOnly));
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), dialog.m_brushReadOnly.GetSafeHandle());
-    EXPECT_NE(dialog.m_brushReadOnly.GetSafeHandle(), nullptr);
-    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(CDC::FromHandle(dc), CDC::FromHandle(dc));
+    for (HWND field : {GetDlgItem(dialog.m_hWnd, IDC_TEST_READONLY), dialog.m_edit.m_hWnd}) {
+        SetBkColor(dc, RGB(1, 2, 3));
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            dialog.m_hWnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), LPARAM(field)));
+        const bool readOnly = field != dialog.m_edit.m_hWnd;
+        EXPECT_EQ(readOnly, brush == dialog.m_brushReadOnly.GetSafeHandle());
+        EXPECT_EQ(readOnly, GetBkColor(dc) == GetSysColor(COLOR_BTNFACE));
+    }
     EXPECT_EQ(CDC::FromHandle(dc)->GetSafeHdc(), dc);
-    EXPECT_EQ(CDC::FromHandle(nullptr), nullptr);
-
-    // The same request for the editable field gets the system's answer.
-    SetBkColor(dc, RGB(1, 2, 3));
-    const LRESULT other = SendMessageA(dialog.m_hWnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(dialog.m_edit.m_hWnd));
-    EXPECT_NE(reinterpret_cast<HBRUSH>(other), dialog.m_brushReadOnly.GetSafeHandle());
     DeleteDC(dc);
 }
 
-TEST_F(Controls, ToolBarButtonsAndToolTipText)
-{
-    CToolBarCtrl& bar = dialog.m_toolBar;
-    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE,
-                           CRect(0, 0, 75, 25), &dialog, IDC_TEST_TOOLBAR));
-    EXPECT_EQ(bar.AddBitmap(8, IDB_TEST_TOOLBAR), 0);
-    TBBUTTON buttons[4] = {
-        {0, ID_TEST_COMMAND_FIRST, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {1, ID_TEST_COMMAND_FIRST + 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
-        {7, ID_TEST_COMMAND_FIRST + 2, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    };
-    ASSERT_TRUE(bar.AddButtons(4, buttons));
-    EXPECT_EQ(bar.GetButtonCount(), 4);
-    CRect first, last;
-    ASSERT_TRUE(bar.GetItemRect(0, first));
-    ASSERT_TRUE(bar.GetItemRect(3, last));
-    EXPECT_GT(last.right, first.right);
-    EXPECT_FALSE(bar.GetItemRect(4, last));
-    ASSERT_NE(bar.GetToolTips(), nullptr);
-
-    // Resting the mouse on the second button makes its tooltip ask the parent for the text.
-    CRect second;
-    bar.GetItemRect(1, second);
-    const CPoint centre = second.CenterPoint();
-    CPoint onScreen = centre;
-    bar.ClientToScreen(&onScreen);
-    ::SetActiveWindow(dialog.m_hWnd);
-    SendMessageA(bar.GetToolTips(), TTM_SETDELAYTIME, TTDT_INITIAL, 10);
-    ::SetCursorPos(onScreen.x, onScreen.y); // the tooltip checks the cursor before it shows
-    SendMessageA(bar.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
-    ASSERT_TRUE(dialog.PumpUntil([&] { return !dialog.m_toolTipIds.empty(); }));
-    EXPECT_EQ(dialog.m_toolTipIds.front(), static_cast<UINT_PTR>(ID_TEST_COMMAND_FIRST + 1));
-    char shown[80] = {};
-    dialog.PumpUntil([&] { return GetWindowTextA(bar.GetToolTips(), shown, 80) > 0; });
-    EXPECT_STREQ(shown, "Duplizieren");
-}
-
-TEST(FrameworkResources, ImageListFromBitmapAndWaitCursor)
+// The rest is the system's; the toolbar itself: the editor's tests.
+TEST(FrameworkResources, ImageListFromABitmapAndTheWaitCursor)
 {
     CImageList strip;
     ASSERT_TRUE(strip.Create(IDB_TEST_TOOLBAR, 16, 0, RGB(255, 0, 255)));
-    EXPECT_EQ(strip.GetImageCount(), 8);
-    EXPECT_TRUE(strip.DeleteImageList());
-    EXPECT_FALSE(strip.DeleteImageList());
-    EXPECT_EQ(strip.GetImageCount(), 0);
-    EXPECT_EQ(strip.Add(LoadIcon(nullptr, IDI_APPLICATION)), -1);
-    CImageList missing;
-    EXPECT_FALSE(missing.Create(2199, 16, 0, RGB(255, 0, 255)));
-
-    CString tip;
-    ASSERT_TRUE(tip.LoadString(IDS_TEST_TOOLTIP_FIRST));
-    EXPECT_STREQ(tip, "Neue \xDC"
-                      "bertragung\nNeu"); // the ANSI code page's byte for U+00DC
-
+    EXPECT_EQ(8, strip.GetImageCount());
+    EXPECT_FALSE(CImageList().Create(2199, 16, 0, RGB(255, 0, 255)));
     const HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_ARROW));
     {
         CWaitCursor wait;
-        EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
         wait.Restore();
-        EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+        EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
     }
-    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+    EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
     SetCursor(before);
+}
 
-    CBrush brush(RGB(10, 20, 30));
-    EXPECT_NE(brush.GetSafeHandle(), nullptr);
-    EXPECT_TRUE(brush.DeleteObject());
-    EXPECT_FALSE(brush.DeleteObject());
-    EXPECT_EQ(static_cast<HBRUSH>(brush), nullptr);
+// The user's selections and checks through the modal loop, each reaching the dialog's map.
+TEST(ModalControls, UserSelectionsAndChecksReachTheDialog)
+{
+    ControlsDialog dialog;
+    const INT_PTR result = harness::RunScripted([&] { return dialog.DoModal(); },
+                                                [&] {
+                                                    Window dlg =
+                                                        harness::WaitForDialog(IDC_TEST_CHECKLIST);
+                                                    Window checks = dlg.Control(IDC_TEST_CHECKLIST);
+                                                    checks.SelectRow(0);
+                                                    checks.ClickCheck(2);
+                                                    EXPECT_EQ(1, checks.RowChecked(2));
+                                                    checks.Focus();
+                                                    harness::Key(VK_SPACE);
+                                                    EXPECT_EQ(1, checks.RowChecked(0));
+                                                    EXPECT_EQ(0, checks.Selection());
+                                                    dlg.Control(IDC_TEST_LISTCTRL).SelectRow(2);
+                                                    dlg.Control(IDC_TEST_TREE).SelectTreeItem("A");
+                                                    dlg.Control(IDC_TEST_COMBO_LIST).SelectRow(1);
+                                                    dlg.Control(IDOK).Click();
+                                                });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(2, dialog.m_nCheckChanges);
+    EXPECT_EQ(1, dialog.m_nSelChanges);
+    EXPECT_EQ(102, dialog.m_selectedListData);
+    EXPECT_EQ(1, dialog.m_selectedTreeData);
+    EXPECT_EQ(1, dialog.m_nComboSelChanges);
+}
+
+// The controls in a defined state, for a look at their drawing (a PNG under Xvfb).
+TEST(ModalControls, Screenshot)
+{
+    ControlsDialog dialog;
+    harness::RunScripted([&] { return dialog.DoModal(); },
+                         [&] {
+                             Window dlg = harness::WaitForDialog(IDC_TEST_CHECKLIST);
+                             dlg.Control(IDC_TEST_CHECKLIST).ClickCheck(0);
+                             dlg.Control(IDC_TEST_CHECKLIST).SelectRow(1);
+                             dlg.Control(IDC_TEST_LISTCTRL).SelectRow(1);
+                             dlg.Control(IDC_TEST_TREE).SelectTreeItem("A");
+                             harness::Screenshot(dlg, "framework_controls");
+                             dlg.Control(IDOK).Click();
+                         });
+}
+
+// AfxMessageBox: owned by the active window, captioned with the application's name, the
+// text given or loaded, the button pressed as its result.
+TEST(AfxMessageBox, OwnedByTheActiveWindowWithTheApplicationsCaption)
+{
+    CWinApp app("Kesvar Test");
+    ControlsDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_TEST_CONTROLS));
+    dialog.ShowWindow(SW_SHOW);
+    ::SetActiveWindow(dialog.m_hWnd);
+    for (bool loaded : {false, true}) {
+        harness::MessageBoxInfo seen;
+        HWND owner = nullptr;
+        const INT_PTR result = harness::RunScripted(
+            [&] {
+                return loaded ? AfxMessageBox(IDS_TEST_NO_TIP, MB_YESNO)
+                              : AfxMessageBox("Keine Auswahl");
+            },
+            [&] {
+                seen = harness::WaitForMessageBox();
+                owner = ::GetWindow(seen.window.Handle(), GW_OWNER);
+                seen.Answer(loaded ? IDNO : IDOK);
+            });
+        EXPECT_EQ(loaded ? IDNO : IDOK, result);
+        EXPECT_EQ(loaded ? "Ohne Tipp" : "Keine Auswahl", seen.text);
+        EXPECT_EQ("Kesvar Test", seen.caption);
+        EXPECT_EQ(dialog.m_hWnd, owner);
+    }
 }
 
 } // namespace

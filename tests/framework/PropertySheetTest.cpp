@@ -1,6 +1,7 @@
 // Property sheets and pages through real messages: activation, OK and Cancel of the sheet,
-// the sheet's buttons, a page created through its run-time class, and the same page run
-// as a dialog of its own from its second template.
+// the sheet's buttons, a page created through its run-time class, and the same page run as
+// a dialog of its own from its second template. (A page of another module in a sheet: the
+// host's tests, with the module's exported page.)
 #include "FrameworkTestResources.h"
 
 #include "framework/CDataExchange.h"
@@ -8,6 +9,8 @@
 #include "tests/harness/Harness.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using harness::RunScripted;
 using harness::Window;
@@ -20,29 +23,16 @@ class TestPage : public CPropertyPage
     DECLARE_DYNCREATE(TestPage)
 
   public:
-    TestPage() : CPropertyPage(IDD_TEST_PAGE) {}
     // A page that runs as a dialog of its own uses the second template.
-    explicit TestPage(bool standalone)
+    explicit TestPage(bool standalone = false)
         : CPropertyPage(standalone ? IDD_TEST_PAGE_STANDALONE : IDD_TEST_PAGE)
     {
     }
 
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PAGE_EDIT, m_value); }
-    BOOL OnSetActive() override
-    {
-        ++m_activations;
-        return CPropertyPage::OnSetActive();
-    }
-    void OnOK() override
-    {
-        ++m_oks;
-        CPropertyPage::OnOK();
-    }
-    void OnCancel() override
-    {
-        ++m_cancels;
-        CPropertyPage::OnCancel();
-    }
+    BOOL OnSetActive() override { return ++m_activations, CPropertyPage::OnSetActive(); }
+    void OnOK() override { ++m_oks, CPropertyPage::OnOK(); }
+    void OnCancel() override { ++m_cancels, CPropertyPage::OnCancel(); }
 
     CString m_value = "Anfang";
     int m_activations = 0;
@@ -68,54 +58,52 @@ class TestSheet : public CPropertySheet
     bool m_pageExistedAtInit = false;
 };
 
-TEST(Sheet, OKEndsTheSheetAfterThePageWasActivatedAndTookItsData)
+// The first page comes from its run-time class; coming back to it shows what its members
+// hold by then; Enter in its field is the sheet's OK, which takes the field's text.
+TEST(Sheet, OKTakesThePageDataAndAPageActivatedAgainShowsItsMembersAnew)
 {
-    TestPage page;
-    TestSheet sheet;
-    sheet.AddPage(&page);
-    const INT_PTR result = RunScripted([&] { return sheet.DoModal(); },
-                                       [&] {
-                                           Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
-                                           EXPECT_EQ("Testblatt", dlg.Text());
-                                           EXPECT_EQ("Anfang", dlg.Control(IDC_PAGE_EDIT).Text());
-                                           EXPECT_FALSE(dlg.Control(ID_APPLY_NOW).IsVisible());
-                                           EXPECT_EQ("Hilfe!", dlg.Control(IDHELP).Text());
-                                           dlg.Control(IDC_PAGE_EDIT).Type("Neu");
-                                           dlg.Control(IDOK).Click();
-                                       });
-    EXPECT_EQ(IDOK, result);
-    EXPECT_TRUE(sheet.m_pageExistedAtInit);
-    EXPECT_EQ(1, page.m_activations);
-    EXPECT_EQ(1, page.m_oks);
-    EXPECT_EQ(0, page.m_cancels);
-    EXPECT_STREQ("Neu", page.m_value);
-    EXPECT_EQ(nullptr, page.m_hWnd);
-}
-
-// Coming back to a page shows what its members hold by then.
-TEST(Sheet, APageActivatedAgainShowsItsMembersAnew)
-{
-    TestPage first, second;
+    CRuntimeClass* pClass = RUNTIME_CLASS(TestPage);
+    EXPECT_STREQ("TestPage", pClass->m_lpszClassName);
+    std::unique_ptr<CObject> object(pClass->CreateObject());
+    ASSERT_TRUE(object && object->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
+    EXPECT_FALSE(object->IsKindOf(RUNTIME_CLASS(CPropertySheet)));
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CDialog)->CreateObject()); // not dynamically creatable
+    auto& first = static_cast<TestPage&>(*object);
+    TestPage second;
     TestSheet sheet;
     sheet.AddPage(&first);
     sheet.AddPage(&second);
-    RunScripted([&] { return sheet.DoModal(); },
-                [&] {
-                    Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
-                    harness::OnUi([&] {
-                        sheet.SetActivePage(1);
-                        first.m_value = "Wieder";
-                        sheet.SetActivePage(0);
+    const INT_PTR result =
+        RunScripted([&] { return sheet.DoModal(); },
+                    [&] {
+                        Window dlg = harness::WaitForDialog(IDC_PAGE_EDIT);
+                        EXPECT_EQ("Testblatt", dlg.Text());
+                        EXPECT_FALSE(dlg.Control(ID_APPLY_NOW).IsVisible());
+                        EXPECT_EQ("Hilfe!", dlg.Control(IDHELP).Text());
+                        harness::OnUi([&] {
+                            sheet.SetActivePage(1);
+                            first.m_value = "Wieder";
+                            sheet.SetActivePage(0);
+                            EXPECT_EQ(first.m_hWnd, sheet.GetActivePage()->m_hWnd);
+                        });
+                        Window edit(::GetDlgItem(first.m_hWnd, IDC_PAGE_EDIT));
+                        EXPECT_EQ("Wieder", edit.Text());
+                        edit.Type("Neu");
+                        edit.Key(VK_RETURN);
                     });
-                    EXPECT_EQ("Wieder", dlg.Control(IDC_PAGE_EDIT).Text());
-                    dlg.Control(IDCANCEL).Click();
-                });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(sheet.m_pageExistedAtInit);
     EXPECT_EQ(2, first.m_activations);
+    EXPECT_EQ(1, first.m_oks);
+    EXPECT_EQ(0, first.m_cancels);
+    EXPECT_STREQ("Neu", first.m_value);
+    EXPECT_EQ(nullptr, first.m_hWnd);
 }
 
 TEST(Sheet, CancelAndTheCloseBoxEndTheSheetWithoutOK)
 {
     for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Cancel");
         TestPage page;
         TestSheet sheet;
         sheet.AddPage(&page);
@@ -128,33 +116,11 @@ TEST(Sheet, CancelAndTheCloseBoxEndTheSheetWithoutOK)
                                                else
                                                    dlg.Control(IDCANCEL).Click();
                                            });
-        EXPECT_EQ(IDCANCEL, result) << closeBox;
+        EXPECT_EQ(IDCANCEL, result);
         EXPECT_EQ(0, page.m_oks);
         EXPECT_EQ(1, page.m_cancels);
         EXPECT_STREQ("Anfang", page.m_value);
     }
-}
-
-TEST(Sheet, APageCreatedThroughItsRunTimeClassWorksInASheet)
-{
-    CRuntimeClass* pClass = RUNTIME_CLASS(TestPage);
-    EXPECT_STREQ("TestPage", pClass->m_lpszClassName);
-    CObject* pObject = pClass->CreateObject();
-    ASSERT_NE(nullptr, pObject);
-    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
-    EXPECT_FALSE(pObject->IsKindOf(RUNTIME_CLASS(CPropertySheet)));
-    EXPECT_EQ(pClass, pObject->GetRuntimeClass());
-    EXPECT_EQ(nullptr, RUNTIME_CLASS(CDialog)->CreateObject()); // not dynamically creatable
-
-    auto* page = static_cast<CPropertyPage*>(pObject);
-    CPropertySheet sheet("Dynamisch");
-    sheet.AddPage(page);
-    const INT_PTR result = RunScripted(
-        [&] { return sheet.DoModal(); },
-        [&] { harness::WaitForDialog(IDC_PAGE_EDIT).Control(IDC_PAGE_EDIT).Key(VK_RETURN); });
-    EXPECT_EQ(IDOK, result); // Enter in the page's field is the sheet's OK
-    EXPECT_EQ(1, static_cast<TestPage*>(page)->m_oks);
-    delete pObject;
 }
 
 TEST(Sheet, ThePageRunsAsADialogOfItsOwnFromItsSecondTemplate)
@@ -172,48 +138,6 @@ TEST(Sheet, ThePageRunsAsADialogOfItsOwnFromItsSecondTemplate)
         EXPECT_EQ(button == IDOK ? 1 : 0, page.m_oks);
         EXPECT_STREQ(button == IDOK ? "allein" : "Anfang", page.m_value);
     }
-}
-
-} // namespace
-
-#include "ModulePage.h"
-
-namespace
-{
-
-TEST(Sheet, APageOfAnotherModuleWorksInThisModulesSheet)
-{
-    HMODULE dll = ::LoadLibraryA("framework_testpage.dll");
-    ASSERT_NE(nullptr, dll);
-    auto create = reinterpret_cast<CreateModulePageFn>(::GetProcAddress(dll, "CreateModulePage"));
-    auto counts =
-        reinterpret_cast<GetModulePageCountsFn>(::GetProcAddress(dll, "GetModulePageCounts"));
-    ASSERT_TRUE(create && counts);
-    CPropertyPage* page = create();
-    ASSERT_NE(nullptr, page);
-    {
-        CPropertySheet sheet("Fremde Seite");
-        sheet.AddPage(page);
-        const INT_PTR result = RunScripted([&] { return sheet.DoModal(); },
-                                           [&] {
-                                               Window dlg =
-                                                   harness::WaitForDialog(IDC_MODULE_PAGE_EDIT);
-                                               Window edit = dlg.Control(IDC_MODULE_PAGE_EDIT);
-                                               EXPECT_EQ("aus der DLL", edit.Text());
-                                               edit.Key(VK_F5); // to the page's PreTranslateMessage
-                                               edit.Type("xy");
-                                               dlg.Control(IDOK).Click();
-                                           });
-        EXPECT_EQ(IDOK, result);
-    }
-    ModulePageCounts seen;
-    counts(&seen);
-    EXPECT_EQ(1, seen.activations);
-    EXPECT_EQ(1, seen.keys);
-    EXPECT_EQ(1, seen.oks);
-    EXPECT_EQ(2, seen.textLength); // the page took the field's text
-    delete page;
-    ::FreeLibrary(dll);
 }
 
 } // namespace

@@ -129,7 +129,5 @@ INT_PTR RunScripted(const std::function<INT_PTR()>& run, const std::function<voi
 // Saves the client area's pixels as <name>.png in the folder named by the environment variable
 // KV_SCREENSHOTS (set by scripts/screenshots); does nothing when it is not set.
 void Screenshot(const Window& window, const std::string& name);
-// Writes 32-bit BGRA rows (top-down) as an RGB PNG; false when the file cannot be written.
-bool WritePng(const std::string& path, int width, int height, const std::vector<BYTE>& bgra);
 
 } // namespace harness

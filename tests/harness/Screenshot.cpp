@@ -50,8 +50,8 @@ std::vector<BYTE> StoredZlib(const std::vector<BYTE>& raw)
     PutBigEndian(out, (b << 16) | a);
     return out;
 }
-} // namespace
 
+// Writes 32-bit BGRA rows (top-down) as an RGB PNG; false when the file cannot be written.
 bool WritePng(const std::string& path, int width, int height, const std::vector<BYTE>& bgra)
 {
     if (width <= 0 || height <= 0 ||
@@ -82,6 +82,8 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
     return std::fclose(file) == 0 && written;
 }
+
+} // namespace
 
 void Screenshot(const Window& window, const std::string& name)
 {

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace harness
 {
 namespace
@@ -25,19 +27,27 @@ std::string ClassOf(HWND hWnd)
     return name;
 }
 
-struct FindChild {
-    int id;
-    HWND found;
-};
-
 BOOL CALLBACK FindChildProc(HWND hWnd, LPARAM lParam)
 {
-    auto* find = reinterpret_cast<FindChild*>(lParam);
-    if (::GetDlgCtrlID(hWnd) == find->id) {
-        find->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    auto* find = reinterpret_cast<std::pair<int, HWND>*>(lParam);
+    if (::GetDlgCtrlID(hWnd) != find->first)
+        return TRUE;
+    find->second = hWnd;
+    return FALSE;
+}
+
+// The descendant with this control number, or null.
+HWND FindControl(HWND parent, int id)
+{
+    std::pair<int, HWND> find(id, nullptr);
+    ::EnumChildWindows(parent, &FindChildProc, reinterpret_cast<LPARAM>(&find));
+    return find.second;
+}
+
+[[noreturn]] void NoRow(HWND hWnd, int row)
+{
+    Fail(ClassOf(hWnd) + " " + std::to_string(::GetDlgCtrlID(hWnd)) + " has no row " +
+         std::to_string(row));
 }
 
 template <typename T> T Ui(const std::function<T()>& fn)
@@ -56,8 +66,7 @@ LPARAM PointParam(POINT p)
 POINT ListBoxRowPoint(HWND hWnd, int row, bool checkBox)
 {
     if (row < 0 || row >= static_cast<int>(::SendMessageA(hWnd, LB_GETCOUNT, 0, 0)))
-        Fail("list box " + std::to_string(::GetDlgCtrlID(hWnd)) + " has no row " +
-             std::to_string(row));
+        NoRow(hWnd, row);
     ::SendMessageA(hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     RECT r = {};
     ::SendMessageA(hWnd, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
@@ -74,8 +83,7 @@ POINT ListViewRowPoint(HWND hWnd, int row)
     r.left = LVIR_LABEL;
     if (!::SendMessageA(hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                         reinterpret_cast<LPARAM>(&r)))
-        Fail("list control " + std::to_string(::GetDlgCtrlID(hWnd)) + " has no row " +
-             std::to_string(row));
+        NoRow(hWnd, row);
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
@@ -99,25 +107,16 @@ TreeItem ReadTreeItem(HWND hWnd, HTREEITEM handle, int level)
                     (item.state & TVIS_SELECTED) != 0, item.cChildren != 0};
 }
 
-// The items below parent in display order (children after their item), collapsed or not.
-void AddTreeItems(HWND hWnd, HTREEITEM parent, int level, std::vector<TreeItem>& items)
+// Visits the items below parent (null: the roots) in display order, children after their
+// item, collapsed or not, until visit returns true; that item, or null.
+HTREEITEM WalkTree(HWND hWnd, HTREEITEM parent, int level,
+                   const std::function<bool(HTREEITEM, int)>& visit)
 {
-    const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
-    for (HTREEITEM item = TreeNext(hWnd, parent == TVI_ROOT ? nullptr : parent, first); item;
+    for (HTREEITEM item = TreeNext(hWnd, parent, parent ? TVGN_CHILD : TVGN_ROOT); item;
          item = TreeNext(hWnd, item, TVGN_NEXT)) {
-        items.push_back(ReadTreeItem(hWnd, item, level));
-        AddTreeItems(hWnd, item, level + 1, items);
-    }
-}
-
-HTREEITEM FindTreeItem(HWND hWnd, HTREEITEM parent, const std::string& text)
-{
-    const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
-    for (HTREEITEM item = TreeNext(hWnd, parent == TVI_ROOT ? nullptr : parent, first); item;
-         item = TreeNext(hWnd, item, TVGN_NEXT)) {
-        if (ReadTreeItem(hWnd, item, 0).text == text)
+        if (visit(item, level))
             return item;
-        if (HTREEITEM found = FindTreeItem(hWnd, item, text))
+        if (HTREEITEM found = WalkTree(hWnd, item, level + 1, visit))
             return found;
     }
     return nullptr;
@@ -166,20 +165,12 @@ bool Window::Exists() const
 
 bool Window::HasControl(int id) const
 {
-    return Ui<bool>([&] {
-        FindChild find = {id, nullptr};
-        ::EnumChildWindows(m_hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&find));
-        return find.found != nullptr;
-    });
+    return Ui<bool>([&] { return FindControl(m_hWnd, id) != nullptr; });
 }
 
 Window Window::Control(int id) const
 {
-    HWND found = Ui<HWND>([&] {
-        FindChild find = {id, nullptr};
-        ::EnumChildWindows(m_hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&find));
-        return find.found;
-    });
+    HWND found = Ui<HWND>([&] { return FindControl(m_hWnd, id); });
     if (!found)
         Fail("no control " + std::to_string(id) + " in window \"" + Text() + "\"");
     return Window(found);
@@ -327,8 +318,7 @@ std::string Window::RowText(int row, int column) const
         const LRESULT length = ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
                                               static_cast<WPARAM>(row), 0);
         if (length < 0)
-            Fail(cls + " " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no row " +
-                 std::to_string(row));
+            NoRow(m_hWnd, row);
         std::string text(static_cast<size_t>(length) + 1, '\0');
         ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(row),
                        reinterpret_cast<LPARAM>(&text[0]));
@@ -341,8 +331,7 @@ void Window::SelectRow(int row) const
 {
     const std::string cls = ClassName();
     if (row < 0 || row >= RowCount())
-        Fail(cls + " " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no row " +
-             std::to_string(row));
+        NoRow(m_hWnd, row);
     if (cls == "ComboBox") {
         OnUi([&] {
             ::SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -401,7 +390,10 @@ std::vector<TreeItem> Window::TreeItems() const
 {
     return Ui<std::vector<TreeItem>>([&] {
         std::vector<TreeItem> items;
-        AddTreeItems(m_hWnd, TVI_ROOT, 0, items);
+        WalkTree(m_hWnd, nullptr, 0, [&](HTREEITEM item, int level) {
+            items.push_back(ReadTreeItem(m_hWnd, item, level));
+            return false;
+        });
         return items;
     });
 }
@@ -409,7 +401,9 @@ std::vector<TreeItem> Window::TreeItems() const
 void Window::SelectTreeItem(const std::string& text) const
 {
     OnUi([&] {
-        HTREEITEM item = FindTreeItem(m_hWnd, TVI_ROOT, text);
+        HTREEITEM item = WalkTree(m_hWnd, nullptr, 0, [&](HTREEITEM i, int) {
+            return ReadTreeItem(m_hWnd, i, 0).text == text;
+        });
         if (!item)
             Fail("tree " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no item \"" + text +
                  "\"");

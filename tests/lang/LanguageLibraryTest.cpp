@@ -3,7 +3,6 @@
 // module relies on, and the same numbers in both languages.
 #include "kv_version.h"
 #include "resources/ResourceList.h"
-#include "tests/lang/DialogTemplate.h"
 
 #include <windows.h>
 
@@ -11,10 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <cwctype>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -23,28 +21,12 @@
 namespace
 {
 
-using kvtest::DialogTemplate;
-
-// Loads a library for one test and frees it afterwards.
-class Library
+// A library loaded for one test and freed afterwards.
+using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
+Library Load(const std::string& file, DWORD flags = 0)
 {
-  public:
-    explicit Library(const std::string& file, DWORD flags = 0)
-        : m_handle(LoadLibraryExA(file.c_str(), nullptr, flags))
-    {
-    }
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
-    ~Library()
-    {
-        if (m_handle)
-            FreeLibrary(m_handle);
-    }
-    HMODULE get() const { return m_handle; }
-
-  private:
-    HMODULE m_handle;
-};
+    return Library(LoadLibraryExA(file.c_str(), nullptr, flags), &FreeLibrary);
+}
 
 std::string loadString(HMODULE module, int id)
 {
@@ -58,56 +40,81 @@ std::vector<unsigned char> resourceBytes(HMODULE module, int id, LPCSTR type)
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const auto* data = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
-    if (!data)
-        return {};
-    return std::vector<unsigned char>(data, data + SizeofResource(module, found));
+    return data ? std::vector<unsigned char>(data, data + SizeofResource(module, found))
+                : std::vector<unsigned char>();
 }
 
-std::optional<DialogTemplate> loadTemplate(HMODULE module, int id)
+struct Control {
+    int id;
+    DWORD style;
+    std::string className;
+    std::string title;
+};
+
+struct Dialog {
+    DWORD style;
+    std::vector<Control> controls;
+};
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
-    const std::vector<unsigned char> bytes = resourceBytes(module, id, RT_DIALOG);
-    if (bytes.empty())
+    return FALSE;
+}
+
+// The dialog of a template as the system creates it (hidden, in a hidden parent): its style
+// and its controls in template order.
+std::optional<Dialog> loadTemplate(HMODULE module, int id)
+{
+    static const HWND parent = [] {
+        InitCommonControls();
+        return CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             nullptr);
+    }();
+    HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(id), parent, &PlainDialogProc, 0);
+    if (!dialog)
         return std::nullopt;
-    return kvtest::parseDialogTemplate(bytes.data(), bytes.size());
+    Dialog result{static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), {}};
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char name[64] = "", title[256] = "";
+        GetClassNameA(c, name, sizeof name);
+        GetWindowTextA(c, title, sizeof title);
+        result.controls.push_back(
+            {GetDlgCtrlID(c), static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)), name, title});
+    }
+    DestroyWindow(dialog);
+    return result;
 }
 
-bool sameClass(const std::string& a, const std::string& b)
+bool sameClass(const std::string& a, const char* b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    return lstrcmpiA(a.c_str(), b) == 0;
 }
 
-// Checks that a parsed template holds every control of its list, with class and style.
-void expectControls(const DialogTemplate& dialog, const kvres::TemplateSpec& expected)
+// Checks that a dialog holds every control of its list once, with class and style.
+void expectControls(const Dialog& dialog, const kvres::TemplateSpec& expected)
 {
-    EXPECT_EQ(dialog.style & expected.styleMask, expected.styleValue) << "template " << expected.id;
-    for (std::size_t i = 0; i < expected.controlCount; ++i) {
-        const kvres::ControlSpec& want = expected.controls[i];
+    EXPECT_EQ(dialog.style & expected.styleMask, expected.styleValue);
+    for (const kvres::ControlSpec& want : std::vector<kvres::ControlSpec>(
+             expected.controls, expected.controls + expected.controlCount)) {
+        SCOPED_TRACE("control " + std::to_string(want.id));
         int found = 0;
-        for (const kvtest::DialogControl& control : dialog.controls) {
-            if (control.id != static_cast<DWORD>(want.id))
+        for (const Control& control : dialog.controls) {
+            if (control.id != want.id)
                 continue;
             ++found;
-            EXPECT_TRUE(sameClass(control.className, want.windowClass))
-                << "template " << expected.id << " control " << want.id << " is "
-                << control.className;
-            EXPECT_EQ(control.style & want.styleMask, want.styleValue)
-                << "template " << expected.id << " control " << want.id;
+            EXPECT_TRUE(sameClass(control.className, want.windowClass)) << control.className;
+            EXPECT_EQ(control.style & want.styleMask, want.styleValue);
         }
-        EXPECT_EQ(found, 1) << "template " << expected.id << " control " << want.id;
+        EXPECT_EQ(found, 1);
     }
 }
 
 // Controls the Tab key must reach: everything but labels, frames, disabled controls, radio
 // buttons after the first of their group (the arrow keys reach them) and read-only text that
 // only explains.
-bool takesFocus(const kvtest::DialogControl& control)
+bool takesFocus(const Control& control)
 {
-    if (control.style & WS_DISABLED)
-        return false;
-    if (sameClass(control.className, "Static"))
+    if ((control.style & WS_DISABLED) || sameClass(control.className, "Static"))
         return false;
     if (sameClass(control.className, "Button")) {
         const DWORD type = control.style & 0xF;
@@ -120,31 +127,12 @@ bool takesFocus(const kvtest::DialogControl& control)
     return true;
 }
 
-// The mnemonic letters of a template's controls, upper case; "&&" is a literal ampersand.
-std::vector<wchar_t> mnemonics(const DialogTemplate& dialog)
-{
-    std::vector<wchar_t> letters;
-    for (const kvtest::DialogControl& control : dialog.controls) {
-        const std::wstring& title = control.title;
-        for (std::size_t i = 0; i + 1 < title.size(); ++i) {
-            if (title[i] != L'&')
-                continue;
-            if (title[i + 1] != L'&')
-                letters.push_back(static_cast<wchar_t>(std::towupper(title[i + 1])));
-            ++i;
-        }
-    }
-    return letters;
-}
-
 // The version resource of a binary beside the test: the project's version and file name.
 void expectProjectVersion(const std::string& file)
 {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
-    ASSERT_GT(size, 0u) << file;
-    std::vector<char> data(size);
-    ASSERT_TRUE(GetFileVersionInfoA(file.c_str(), 0, size, data.data()));
+    std::vector<char> data(GetFileVersionInfoSizeA(file.c_str(), &ignored));
+    ASSERT_TRUE(GetFileVersionInfoA(file.c_str(), 0, DWORD(data.size()), data.data())) << file;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
@@ -159,12 +147,12 @@ void expectProjectVersion(const std::string& file)
 class LanguageLibrary : public ::testing::TestWithParam<const char*>
 {
   protected:
-    void SetUp() override { ASSERT_NE(m_library.get(), nullptr) << file(); }
+    void SetUp() override { ASSERT_NE(module(), nullptr) << file(); }
     std::string file() const { return std::string("kesvar_") + GetParam() + ".dll"; }
     HMODULE module() const { return m_library.get(); }
 
   private:
-    Library m_library{file()};
+    Library m_library = Load(file());
 };
 
 TEST_P(LanguageLibrary, HoldsEveryStringInTheFormItsUsersNeed)
@@ -179,48 +167,40 @@ TEST_P(LanguageLibrary, HoldsEveryStringInTheFormItsUsersNeed)
     EXPECT_EQ(loadString(module(), IDS_PREFIX_MINUS).size(), 2u);
     for (int id : {IDS_ASSIGN_TEXT, IDS_SHARE_TEXT, IDS_OWN_SYSTEM, IDS_ITEM_SYSTEM}) {
         const std::string text = loadString(module(), id);
-        EXPECT_NE(text.find("%1"), std::string::npos) << id;
-        EXPECT_NE(text.find("%2"), std::string::npos) << id;
+        EXPECT_TRUE(text.find("%1") != text.npos && text.find("%2") != text.npos) << id;
     }
+    // A command's text, a line break, its tooltip.
     for (int id : kvres::kCommandIds) {
         const std::string text = loadString(module(), id);
         const std::size_t br = text.find('\n');
-        ASSERT_NE(br, std::string::npos) << "command " << id;
-        EXPECT_GT(br, 0u) << "command " << id;
-        EXPECT_LT(br + 1, text.size()) << "command " << id << " has no tooltip";
+        EXPECT_TRUE(br != text.npos && br > 0 && br + 1 < text.size()) << "command " << id;
     }
 }
 
-TEST_P(LanguageLibrary, HoldsEveryTemplateWithTheControlsOfItsDialog)
+// Each template holds the controls of its dialog, each once; the Tab key reaches every
+// control that takes input, and no mnemonic letter is used twice.
+TEST_P(LanguageLibrary, HoldsEveryTemplateWorkableWithTheKeyboardAlone)
 {
     for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
-        const std::optional<DialogTemplate> dialog = loadTemplate(module(), expected.id);
-        ASSERT_TRUE(dialog) << "template " << expected.id;
-        EXPECT_FALSE(dialog->controls.empty()) << "template " << expected.id;
+        SCOPED_TRACE("template " + std::to_string(expected.id));
+        const std::optional<Dialog> dialog = loadTemplate(module(), expected.id);
+        ASSERT_TRUE(dialog);
+        EXPECT_FALSE(dialog->controls.empty());
         expectControls(*dialog, expected);
-    }
-}
-
-TEST_P(LanguageLibrary, TemplatesCanBeWorkedWithTheKeyboardAlone)
-{
-    for (const kvres::TemplateSpec& expected : kvres::kTemplates) {
-        const std::optional<DialogTemplate> dialog = loadTemplate(module(), expected.id);
-        ASSERT_TRUE(dialog) << "template " << expected.id;
-        std::set<DWORD> ids;
-        for (const kvtest::DialogControl& control : dialog->controls) {
-            if (takesFocus(control)) {
-                EXPECT_TRUE(control.style & WS_TABSTOP)
-                    << "template " << expected.id << " control " << control.id;
+        std::set<int> ids;
+        std::multiset<wchar_t> letters;
+        for (const Control& control : dialog->controls) {
+            EXPECT_TRUE(!takesFocus(control) || (control.style & WS_TABSTOP)) << control.id;
+            if (control.id != -1 && control.id != 0xFFFF) {
+                EXPECT_TRUE(ids.insert(control.id).second) << "repeated: " << control.id;
             }
-            if (control.id != DWORD(-1)) {
-                EXPECT_TRUE(ids.insert(control.id).second)
-                    << "template " << expected.id << " repeats control " << control.id;
-            }
+            const std::size_t at = control.title.find('&'); // "&&" is a literal ampersand
+            if (at != std::string::npos && at + 1 < control.title.size() &&
+                control.title[at + 1] != '&')
+                letters.insert(std::towupper(static_cast<unsigned char>(control.title[at + 1])));
         }
-        std::vector<wchar_t> letters = mnemonics(*dialog);
-        const std::set<wchar_t> unique(letters.begin(), letters.end());
-        EXPECT_EQ(unique.size(), letters.size())
-            << "template " << expected.id << " repeats a mnemonic";
+        EXPECT_EQ(std::set<wchar_t>(letters.begin(), letters.end()).size(), letters.size())
+            << "a mnemonic is used twice";
     }
 }
 
@@ -228,55 +208,41 @@ TEST_P(LanguageLibrary, IdealisationKindsComeAsInitialListData)
 {
     const std::vector<unsigned char> bytes =
         resourceBytes(module(), IDD_IDEALISATION, MAKEINTRESOURCEA(KV_RT_DLGINIT));
-    ASSERT_FALSE(bytes.empty());
-    std::vector<std::string> kinds;
-    std::size_t pos = 0;
-    for (;;) {
-        WORD control = 0;
-        ASSERT_LE(pos + 2, bytes.size());
-        std::memcpy(&control, &bytes[pos], 2);
-        pos += 2;
-        if (control == 0)
-            break;
-        WORD message = 0;
-        DWORD count = 0;
-        ASSERT_LE(pos + 6, bytes.size());
-        std::memcpy(&message, &bytes[pos], 2);
-        std::memcpy(&count, &bytes[pos + 2], 4);
-        pos += 6;
-        EXPECT_EQ(control, IDC_VALUE_LIST);
-        EXPECT_EQ(message, KV_DLGINIT_ADDSTRING_CB);
-        ASSERT_GE(count, 2u);
-        ASSERT_LE(pos + count, bytes.size());
-        const std::string text(reinterpret_cast<const char*>(&bytes[pos]), count - 1);
-        EXPECT_EQ(bytes[pos + count - 1], 0) << "text without its terminating zero";
-        EXPECT_EQ(std::strlen(text.c_str()), text.size()) << "byte count does not fit the text";
-        kinds.push_back(text);
+    // Entries of control, message, byte count and text with its zero; a zero control ends.
+    std::size_t pos = 0, kinds = 0;
+    const auto take = [&](std::size_t size) {
+        DWORD value = 0;
+        if (pos + size <= bytes.size())
+            std::memcpy(&value, &bytes[pos], size);
+        pos += size;
+        return value;
+    };
+    while (pos + 2 <= bytes.size() && take(2) == IDC_VALUE_LIST) {
+        EXPECT_EQ(take(2), DWORD(KV_DLGINIT_ADDSTRING_CB));
+        const DWORD count = take(4);
+        ASSERT_TRUE(count >= 2 && pos + count <= bytes.size());
+        EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(&bytes[pos])), count - 1)
+            << "the byte count does not fit the text and its zero";
         pos += count;
+        ++kinds;
     }
-    for (; pos < bytes.size(); ++pos)
-        EXPECT_EQ(bytes[pos], 0);
-    EXPECT_EQ(kinds.size(), std::size_t(kvres::kIdealisationKinds));
+    EXPECT_EQ(kinds, std::size_t(kvres::kIdealisationKinds));
 }
 
 TEST_P(LanguageLibrary, HoldsToolbarBitmapIconsAndSplitCursor)
 {
     HBITMAP toolbar = LoadBitmapA(module(), MAKEINTRESOURCEA(IDB_TOOLBAR));
-    ASSERT_NE(toolbar, nullptr);
     BITMAP info = {};
     ASSERT_TRUE(GetObjectA(toolbar, sizeof info, &info));
     EXPECT_EQ(info.bmWidth, KV_TOOLBAR_IMAGES * KV_TOOLBAR_IMAGE_SIZE);
     EXPECT_EQ(info.bmHeight, KV_TOOLBAR_IMAGE_SIZE);
     DeleteObject(toolbar);
-
     for (int id : {IDI_TRANSFER_PLUS, IDI_TRANSFER_MINUS}) {
         HANDLE icon = LoadImageA(module(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0);
         EXPECT_NE(icon, nullptr) << "icon " << id;
-        if (icon)
-            DestroyIcon(static_cast<HICON>(icon));
+        DestroyIcon(static_cast<HICON>(icon));
     }
     HCURSOR cursor = LoadCursorA(module(), MAKEINTRESOURCEA(IDC_SPLITBAR_CURSOR));
-    ASSERT_NE(cursor, nullptr);
     ICONINFO cursorInfo = {};
     ASSERT_TRUE(GetIconInfo(cursor, &cursorInfo));
     EXPECT_FALSE(cursorInfo.fIcon);
@@ -284,8 +250,7 @@ TEST_P(LanguageLibrary, HoldsToolbarBitmapIconsAndSplitCursor)
     EXPECT_EQ(cursorInfo.xHotspot, 16u);
     EXPECT_EQ(cursorInfo.yHotspot, 15u);
     DeleteObject(cursorInfo.hbmMask);
-    if (cursorInfo.hbmColor)
-        DeleteObject(cursorInfo.hbmColor);
+    DeleteObject(cursorInfo.hbmColor);
 }
 
 TEST_P(LanguageLibrary, CarriesTheProjectVersion)
@@ -295,17 +260,17 @@ TEST_P(LanguageLibrary, CarriesTheProjectVersion)
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageLibrary, ::testing::Values("deu", "eng"));
 
+// Every "type/name" of a library's resources.
+struct ResourceWalk {
+    std::set<std::string> names;
+    std::string type;
+};
+
 std::string resourceKey(LPCSTR name)
 {
     return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name))
                                 : std::string(name);
 }
-
-// Collects "type/name" of every resource while the library's resources are enumerated.
-struct ResourceWalk {
-    std::set<std::string> names;
-    std::string type;
-};
 
 BOOL CALLBACK addName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
 {
@@ -317,23 +282,21 @@ BOOL CALLBACK addName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
 BOOL CALLBACK addType(HMODULE module, LPSTR type, LONG_PTR param)
 {
     reinterpret_cast<ResourceWalk*>(param)->type = resourceKey(type);
-    EnumResourceNamesA(module, type, addName, param);
+    EnumResourceNamesA(module, type, &addName, param);
     return TRUE;
 }
 
 std::set<std::string> resourceNames(HMODULE module)
 {
     ResourceWalk walk;
-    EnumResourceTypesA(module, addType, reinterpret_cast<LONG_PTR>(&walk));
+    EnumResourceTypesA(module, &addType, reinterpret_cast<LONG_PTR>(&walk));
     return walk.names;
 }
 
-TEST(LanguageLibraries, HoldTheSameNumbersInBothLanguages)
+TEST(LanguageLibraries, HoldTheSameNumbersInBothLanguagesInTheAnsiCodePage)
 {
-    Library german("kesvar_deu.dll");
-    Library english("kesvar_eng.dll");
-    ASSERT_NE(german.get(), nullptr);
-    ASSERT_NE(english.get(), nullptr);
+    const Library german = Load("kesvar_deu.dll"), english = Load("kesvar_eng.dll");
+    ASSERT_TRUE(german && english);
     EXPECT_EQ(resourceNames(german.get()), resourceNames(english.get()));
     // A string block holds 16 numbers; compare them one by one.
     for (const std::string& name : resourceNames(german.get())) {
@@ -344,24 +307,18 @@ TEST(LanguageLibraries, HoldTheSameNumbersInBothLanguages)
             EXPECT_EQ(loadString(german.get(), id).empty(), loadString(english.get(), id).empty())
                 << "string " << id;
     }
-}
-
-TEST(LanguageLibraries, TextsComeInTheAnsiCodePage)
-{
-    Library german("kesvar_deu.dll");
-    ASSERT_NE(german.get(), nullptr);
-    // "Lastübernahmen": the u umlaut is the single byte 0xFC of code page 1252.
+    // "Lastübernahmen": the u umlaut is the single byte 0xFC of code page 1252; the negative
+    // prefix names the transfer as the page does, with U umlaut 0xDC.
     EXPECT_NE(loadString(german.get(), IDS_EDITOR_CAPTION).find('\xFC'), std::string::npos);
-    // The negative prefix names the transfer as the page does, with U umlaut 0xDC.
     EXPECT_EQ(loadString(german.get(), IDS_PREFIX_MINUS)[0], '\xDC');
 }
 
 TEST(ModuleResources, HoldTheHostedPageTemplateAndTheSplitCursor)
 {
     // Read as data: the module's start-up is not part of this test.
-    Library module("kesvar.dll", LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module.get(), nullptr);
-    const std::optional<DialogTemplate> page = loadTemplate(module.get(), IDD_LOAD_PAGE_HOSTED);
+    const Library module = Load("kesvar.dll", LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(module);
+    const std::optional<Dialog> page = loadTemplate(module.get(), IDD_LOAD_PAGE_HOSTED);
     ASSERT_TRUE(page);
     expectControls(*page, kvres::kHostedPageTemplate);
     EXPECT_NE(FindResourceA(module.get(), MAKEINTRESOURCEA(IDC_SPLITBAR_CURSOR), RT_GROUP_CURSOR),

@@ -1,10 +1,8 @@
 // The module's page hosted in a sheet: its texts in the settings' language, its tree and
 // commands there, each activation reading the transfer files afresh (an unchanged tree keeps
-// the branch the user opened), transfers in a cycle; and the export without its language
-// library (the message itself is the editor's too, and tested with it).
+// the branch the user opened); and transfers in a cycle.
 #include "tests/page/PageTestSupport.h"
 
-#include "entry/Exports.h"
 #include "framework/CPropertySheet.h"
 #include "page/CMyPropertyPage2.h"
 #include "resources/ResourceIds.h"
@@ -72,9 +70,8 @@ TEST_F(PageTest, HostedPageTextsTreeCommandsAndReactivation)
             EXPECT_EQ(pagetest::ExpectedTree(building, {foundation}), first);
             // The text in the page's language; the position is not handed back.
             tree.SelectTreeItem(name);
-            const std::string heading =
-                pagetest::LanguageString("kesvar_eng.dll", IDS_PAGE_HEADING);
-            EXPECT_EQ(0u, shown.Control(IDC_LOAD_TEXT).Text().find(heading + name));
+            const std::string text = shown.Control(IDC_LOAD_TEXT).Text();
+            EXPECT_EQ(0u, text.find("Loads transferred into position " + name)) << text;
             shown.Control(ID_KVD_CALCUL).Click();
             // The user opens the foundation's branch; nothing changes on disk.
             harness::OnUi([&] {
@@ -141,18 +138,4 @@ TEST_F(PageTest, TransfersInACycleShowWhereTheBranchRepeatsAndStopThere)
                   (at - 1)->first);
         EXPECT_TRUE(at + 1 == tree.end() || (at + 1)->second <= 3) << "nothing below";
     });
-}
-
-// Without its language library the export says so and opens nothing.
-TEST_F(PageTest, WithoutItsLanguageLibraryTheExportOpensNothing)
-{
-    m_sandbox.SetString(settings::kLanguage, "XX");
-    int recalculate = -1;
-    harness::RunScripted(
-        [&] {
-            FillNamesForDialog(nullptr, "Projekt", 0, nullptr, nullptr, &recalculate, nullptr);
-            return INT_PTR(0);
-        },
-        [&] { harness::WaitForMessageBox().Answer(IDOK); });
-    EXPECT_EQ(0, recalculate);
 }

@@ -149,17 +149,6 @@ std::string FileOf(const GeneratedProject& project, int p)
     return project.transferFile(project.building().positions[p]);
 }
 
-std::string LanguageString(const char* library, UINT id)
-{
-    const HMODULE module = LoadLibraryA(library);
-    char text[256] = "";
-    if (module) {
-        LoadStringA(module, id, text, sizeof text);
-        FreeLibrary(module);
-    }
-    return text;
-}
-
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
                          const std::function<void()>& script, bool byLoadFile)
 {

@@ -43,9 +43,6 @@ int Foundation(const kvdata::Building& building, int nth = 0);
 // The transfer file a host names position index p by.
 std::string FileOf(const GeneratedProject& project, int p);
 
-// A string of a language library ("kesvar_deu.dll").
-std::string LanguageString(const char* library, UINT id);
-
 struct PageResult { // what the export hands back
     int recalculate = -1;
     std::string file;

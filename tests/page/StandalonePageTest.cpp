@@ -19,11 +19,6 @@ using harness::Window;
 
 namespace
 {
-std::string German(UINT id)
-{
-    return pagetest::LanguageString("kesvar_deu.dll", id);
-}
-
 std::string ReadText(const char* path) // text mode: "\r\n" on disk reads as "\n"
 {
     std::ostringstream text;
@@ -111,8 +106,8 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
     hosts.push_back(0);
     const std::vector<int> shown = hosts;
     std::vector<pagetest::Item> expected = pagetest::ExpectedTree(building, shown);
-    const std::string damagedItem = name(damaged) + German(IDS_PAGE_NOT_LOADED),
-                      missingItem = name(missing) + German(IDS_PAGE_NOT_LOADED);
+    const std::string damagedItem = name(damaged) + " (nicht geladen)",
+                      missingItem = name(missing) + " (nicht geladen)";
     for (const std::string& failed : {damagedItem, missingItem})
         expected.emplace_back(failed, 1);
     hosts.insert(hosts.end(), {damaged, missing});
@@ -129,9 +124,10 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
         project, hosts,
         [&] {
             const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-            EXPECT_EQ(German(IDS_PAGE_NOT_ALL_LOADED) + "\n" + German(IDS_PAGE_NOT_ALL_LOADED_HINT),
-                      box.text);
-            EXPECT_EQ(German(IDS_PAGE_CAPTION), box.caption);
+            EXPECT_EQ(
+                "Nicht alle Positionen konnten geladen werden.\nSie sind im Baum gekennzeichnet.",
+                box.text);
+            EXPECT_EQ("\334bernommene Lasten", box.caption);
             box.Answer(IDOK);
             const Window page = pagetest::WaitForPage();
             const Window tree = page.Control(IDC_LOAD_TREE), text = page.Control(IDC_LOAD_TEXT);
@@ -149,9 +145,10 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
                     << name(position);
             }
             tree.SelectTreeItem(missingItem);
-            EXPECT_EQ(German(IDS_CHECK_NO_LOADS), text.Text());
+            EXPECT_EQ("Die Lastdaten der Position fehlen.", text.Text());
             tree.SelectTreeItem(damagedItem);
-            EXPECT_EQ(German(IDS_CHECK_TRANSFERS_DAMAGED_IN) + name(damaged) + ".", text.Text());
+            EXPECT_EQ("Last\374bernahmedatei besch\344digt: Position " + name(damaged) + ".",
+                      text.Text());
             calculate.Click();
             EXPECT_TRUE(page.Exists());
 
@@ -178,7 +175,7 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
             const harness::MessageBoxInfo failed = harness::WaitForMessageBox();
             EXPECT_EQ("Die Druckdatei kann nicht angelegt werden:\n" + root + "kvd_info.txt",
                       failed.text);
-            EXPECT_EQ(German(IDS_PAGE_CAPTION), failed.caption);
+            EXPECT_EQ("\334bernommene Lasten", failed.caption);
             failed.Answer(IDOK);
 
             tree.SelectTreeItem(name(deep.source) + pagetest::NumberSuffix(deep.number));

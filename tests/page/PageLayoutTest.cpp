@@ -23,12 +23,13 @@ Geometry GeometryOf(const Window& page)
     return g;
 }
 
-// "left,top,width,height" of the page's window.
+// The placement the page stores: "left,top,width,height,bar" (the bar in the page).
 std::string PlacementOf(const Window& page)
 {
     const RECT r = page.Rect();
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-           std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top);
+           std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top) + "," +
+           std::to_string(GeometryOf(page).bar.left);
 }
 
 // Presses the left button on the bar, moves the mouse to x and releases it there.
@@ -40,13 +41,6 @@ void DragBar(const Window& page, int x)
         SendMessageA(page.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, from);
         SendMessageA(page.Handle(), WM_MOUSEMOVE, MK_LBUTTON, to);
         SendMessageA(page.Handle(), WM_LBUTTONUP, 0, to);
-    });
-}
-
-void Resize(const Window& page, int width, int height)
-{
-    harness::OnUi([&] {
-        SetWindowPos(page.Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
     });
 }
 
@@ -76,6 +70,9 @@ TEST_F(PageTest, SplitterSizeAndPlacementKeepTreeTextAndButtonsInPlace)
         const int width = start.window.right - start.window.left,
                   height = start.window.bottom - start.window.top;
         const int gap = start.text.left - start.tree.right;
+        const auto resize = [&](int cx, int cy) {
+            harness::OnUi([&] { SetWindowPos(page.Handle(), nullptr, 0, 0, cx, cy, SWP_NOMOVE); });
+        };
         MINMAXINFO info{};
         harness::OnUi([&] {
             SendMessageA(page.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
@@ -84,7 +81,7 @@ TEST_F(PageTest, SplitterSizeAndPlacementKeepTreeTextAndButtonsInPlace)
         EXPECT_EQ(height, info.ptMinTrackSize.y);
 
         // Larger: the text grows right and down, the tree down, the buttons move.
-        Resize(page, width + 200, height + 100);
+        resize(width + 200, height + 100);
         const Geometry larger = GeometryOf(page);
         EXPECT_EQ(start.text.right + 200, larger.text.right);
         EXPECT_EQ(start.text.bottom + 100, larger.text.bottom);
@@ -104,7 +101,7 @@ TEST_F(PageTest, SplitterSizeAndPlacementKeepTreeTextAndButtonsInPlace)
         EXPECT_EQ(larger.text.right, right.text.right);
 
         // Shrinking back would leave the text narrower than the gap: the tree gives way.
-        Resize(page, width, height);
+        resize(width, height);
         const Geometry shrunk = GeometryOf(page);
         EXPECT_EQ(start.text.right - gap, shrunk.text.left);
         EXPECT_EQ(start.text.right, shrunk.text.right);
@@ -119,12 +116,12 @@ TEST_F(PageTest, SplitterSizeAndPlacementKeepTreeTextAndButtonsInPlace)
         // Moved and larger when closed: the next run restores it so, the bar too, and tree
         // and text follow the bar.
         harness::OnUi([&] { MoveWindow(page.Handle(), 100, 50, width + 120, height + 80, TRUE); });
-        placement = PlacementOf(page) + "," + std::to_string(left.bar.left);
+        placement = PlacementOf(page);
         EXPECT_EQ(0u, placement.find("100,50,"));
     });
     RunEmptyPage([&](const Window& page) {
         const Geometry g = GeometryOf(page);
-        EXPECT_EQ(placement, PlacementOf(page) + "," + std::to_string(g.bar.left));
+        EXPECT_EQ(placement, PlacementOf(page));
         EXPECT_TRUE(g.tree.right <= g.bar.left && g.bar.right <= g.text.left);
     });
 }

@@ -25,23 +25,20 @@ using Item = std::pair<std::string, int>; // a tree item's text and depth (0 for
 // Every item of the page's tree in display order, collapsed ones' children included.
 std::vector<Item> TreeOf(const harness::Window& page);
 
-// The tree the page builds for these host positions: the project, the positions, and below
-// each the positions that transfer into it.
+// The tree for these host positions: the project, the positions, below each its sources.
 std::vector<Item> ExpectedTree(const kvdata::Building& building, const std::vector<int>& hosts);
 
-// The German text of the loads transferred into a position; sep is "\r\n" (text field) or
-// "\n" (print file). Sources in noData have load data without results.
+// The German text of the loads transferred into a position (sep "\r\n" in the field, "\n"
+// printed); sources in noData have no results.
 std::string ExpectedLoadText(const kvdata::Building& building, int receiver, const char* sep,
                              const std::set<int>& noData = {});
 
 std::string NumberSuffix(int transferNumber); // " - V1", " - \3342"
 
-// The indexes of the positions that satisfy is; the nth foundation's.
 std::vector<int> PositionsWhere(const kvdata::Building& building,
                                 const std::function<bool(const kvdata::Position&)>& is);
-int Foundation(const kvdata::Building& building, int nth = 0);
-// The transfer file a host names position index p by.
-std::string FileOf(const GeneratedProject& project, int p);
+int Foundation(const kvdata::Building& building, int nth = 0); // a position index
+std::string FileOf(const GeneratedProject& project, int p);    // its transfer file
 
 struct PageResult { // what the export hands back
     int recalculate = -1;

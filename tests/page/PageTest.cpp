@@ -1,18 +1,26 @@
-// The standalone page over every position of a generated project: the tree, the positions
-// that fail their check with the one report, the text of every position (point and
-// distributed transfers, sources elsewhere, values beyond the limit, a source without
-// results), printing through the system's text editor, and the recalculation.
+// The page over a generated project. Standalone over every position: the tree, the
+// positions that fail their check with the one report, the text of every position (point
+// and distributed transfers, sources elsewhere, values beyond the limit, a source without
+// results), printing through the system's text editor, and the recalculation. Hosted in a
+// sheet: its texts in the settings' language, its tree and commands there, each activation
+// reading the transfer files afresh (an unchanged tree keeps the branch the user opened);
+// and transfers in a cycle.
 #include "tests/page/PageTestSupport.h"
 
+#include "framework/CPropertySheet.h"
 #include "model/LoadDataInterface.h"
+#include "page/CMyPropertyPage2.h"
 #include "resources/ResourceIds.h"
+#include "settings/SettingsValues.h"
 #include "tests/support/ProgramFolder.h"
 #include "tools/kvdata/LoadDataImage.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 using harness::Window;
@@ -35,18 +43,6 @@ std::string AwaitCommand()
     const std::string command = ReadText("notepad_command.txt");
     DeleteFileA("notepad_command.txt");
     return command;
-}
-
-// The tree as printed with only its root expanded: each position indented, marked "+ "
-// with sources, "| " without.
-std::string PrintedTree(const std::vector<pagetest::Item>& items)
-{
-    std::string text = items.at(0).first + "\n";
-    for (std::size_t i = 1; i < items.size(); ++i)
-        if (items[i].second == 1)
-            text += (i + 1 < items.size() && items[i + 1].second == 2 ? "    + " : "    | ") +
-                    items[i].first + "\n";
-    return text;
 }
 
 // A point value and a distributed reaction's second piece beyond the limit, a FEM slab that
@@ -124,10 +120,9 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
         project, hosts,
         [&] {
             const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-            EXPECT_EQ(
-                "Nicht alle Positionen konnten geladen werden.\nSie sind im Baum gekennzeichnet.",
-                box.text);
-            EXPECT_EQ("\334bernommene Lasten", box.caption);
+            EXPECT_EQ("\334bernommene Lasten: Nicht alle Positionen konnten geladen werden.\nSie "
+                      "sind im Baum gekennzeichnet.",
+                      box.caption + ": " + box.text);
             box.Answer(IDOK);
             const Window page = pagetest::WaitForPage();
             const Window tree = page.Control(IDC_LOAD_TREE), text = page.Control(IDC_LOAD_TEXT);
@@ -157,7 +152,13 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
             const std::string before = text.Text();
             page.Control(ID_KVD_PRINT).Click();
             EXPECT_EQ("notepad.exe /p kvd_info.txt", AwaitCommand());
-            EXPECT_EQ(PrintedTree(expected) + "\n\n\n\n" +
+            std::string printed = building.projectName + "\n"; // each position marked "+ " with
+            for (std::size_t i = 1; i < expected.size(); ++i)  // sources, "| " without
+                if (expected[i].second == 1)
+                    printed += (i + 1 < expected.size() && expected[i + 1].second == 2 ? "    + "
+                                                                                       : "    | ") +
+                               expected[i].first + "\n";
+            EXPECT_EQ(printed + "\n\n\n\n" +
                           pagetest::ExpectedLoadText(building, foundation, "\n", {quiet}),
                       ReadText("kvd_info.txt"));
             EXPECT_EQ(before, text.Text()) << "the field keeps its text";
@@ -173,9 +174,9 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
             CreateDirectoryA("kvd_info.txt", nullptr);
             page.Control(ID_KVD_PRINT).Click();
             const harness::MessageBoxInfo failed = harness::WaitForMessageBox();
-            EXPECT_EQ("Die Druckdatei kann nicht angelegt werden:\n" + root + "kvd_info.txt",
-                      failed.text);
-            EXPECT_EQ("\334bernommene Lasten", failed.caption);
+            EXPECT_EQ("\334bernommene Lasten: Die Druckdatei kann nicht angelegt werden:\n" + root +
+                          "kvd_info.txt",
+                      failed.caption + ": " + failed.text);
             failed.Answer(IDOK);
 
             tree.SelectTreeItem(name(deep.source) + pagetest::NumberSuffix(deep.number));
@@ -188,4 +189,108 @@ TEST_F(PageTest, TreeTextsPrintAndRecalculationOverTheWholeProject)
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(1, result.recalculate);
     EXPECT_EQ(pagetest::FileOf(project, deep.source), result.file);
+}
+
+// A hosted page that builds a position's tree below one of its items, as its activation
+// does.
+class CTreePage : public CMyPropertyPage2
+{
+  public:
+    void BuildBelow(const CString& strFile, HTREEITEM hItem) { MakeLoadTree(strFile, hItem); }
+};
+
+TEST_F(PageTest, HostedPageTextsTreeCommandsAndReactivation)
+{
+    m_sandbox.SetString(settings::kProgramPath, ProgramFolder().c_str());
+    m_sandbox.SetString(settings::kLanguage, "ENG");
+    kvdata::Building cyclic = kvdata::makeBuilding(kvdata::BuildingSize());
+    // A purlin passes its loads to a wall below; the wall now passes its loads back up.
+    const int wall = pagetest::PositionsWhere(cyclic, [](const kvdata::Position& p) {
+                         return p.programCode == "01067" && !p.incoming.empty() &&
+                                p.incoming.front().source >= 4;
+                     }).front();
+    const int purlin = cyclic.positions[wall].incoming.front().source,
+              back = cyclic.positions[wall].incoming.front().number;
+    cyclic.positions[purlin].incoming.push_back({wall, 7, 0, 1.0, 0, {}, {{0, 0, 0}}, {{0, 0}}});
+    GeneratedProject project(cyclic);
+    const kvdata::Building& building = project.building();
+    const int foundation = pagetest::Foundation(building, 3); // one the cycle does not reach
+    const std::string& name = building.positions[foundation].name;
+    // The foundation's first transfer gets another number (one text changed); then its
+    // source, which has sources of its own, loses its transfer file.
+    const int source = building.positions[foundation].incoming.at(0).source;
+    ASSERT_FALSE(building.positions[source].incoming.empty());
+    kvdata::Building renumbered = building;
+    renumbered.positions[foundation].incoming[0].number += 100;
+    kvdata::Building changed = renumbered;
+    changed.positions[source].incoming.clear();
+    // The module's exported run-time class record, as a host of another module finds it.
+    const auto* runtimeClass = reinterpret_cast<const CRuntimeClass*>(GetProcAddress(
+        GetModuleHandleA("kesvar.dll"), "_ZN16CMyPropertyPage221classCMyPropertyPage2E"));
+    ASSERT_NE(nullptr, runtimeClass);
+    {
+        CTreePage other;
+        std::unique_ptr<CObject> object(runtimeClass->CreateObject());
+        auto& page = *static_cast<CMyPropertyPage2*>(object.get());
+        EXPECT_NE(nullptr, GetModuleHandleA("kesvar_eng.dll")) << "held while the page exists";
+        page.SetPrjName(building.projectName.c_str());
+        page.AddPosition(name.c_str(), pagetest::FileOf(project, foundation).c_str());
+        CPropertySheet sheet("Host");
+        sheet.AddPage(&other);
+        sheet.AddPage(&page);
+        const auto show = [&](int index) { harness::OnUi([&] { sheet.SetActivePage(index); }); };
+        pagetest::RunSheet(sheet, [&] {
+            pagetest::WaitForPage();
+            // The wall's tree at the top of the other page: the branch repeats once, marked.
+            harness::OnUi(
+                [&] { other.BuildBelow(pagetest::FileOf(project, wall).c_str(), nullptr); });
+            const std::vector<pagetest::Item> cycle = pagetest::TreeOf(Window(other.GetSafeHwnd()));
+            const auto at = std::find(cycle.begin(), cycle.end(),
+                                      pagetest::Item(building.positions[wall].name + " - V7", 1));
+            ASSERT_GE(cycle.end() - at, 2);
+            EXPECT_EQ(building.positions[purlin].name + pagetest::NumberSuffix(back) +
+                          " (cycle: shown above in this branch)",
+                      (at + 1)->first);
+            EXPECT_TRUE(at + 2 == cycle.end() || (at + 2)->second <= 2) << "nothing below";
+            char tab[256] = ""; // the tab of the page not shown yet has its title already
+            TCITEMA item{TCIF_TEXT, 0, 0, tab, sizeof tab, 0, 0};
+            harness::OnUi(
+                [&] { TabCtrl_GetItem(PropSheet_GetTabControl(sheet.GetSafeHwnd()), 1, &item); });
+            EXPECT_STREQ("Transferred Loads", tab);
+            show(1);
+            const Window shown(page.GetSafeHwnd()), tree = shown.Control(IDC_LOAD_TREE);
+            EXPECT_EQ("&Positions and the sources of their loads:",
+                      Window(GetWindow(tree.Handle(), GW_HWNDPREV)).Text());
+            EXPECT_EQ("&Recalculate", shown.Control(ID_KVD_CALCUL).Text());
+            EXPECT_EQ("Pri&nt", shown.Control(ID_KVD_PRINT).Text());
+            EXPECT_FALSE(shown.HasControl(IDCANCEL)) << "the module's own template";
+            const std::vector<pagetest::Item> first = pagetest::TreeOf(shown);
+            EXPECT_EQ(pagetest::ExpectedTree(building, {foundation}), first);
+            // The text in the page's language; the position is not handed back.
+            tree.SelectTreeItem(name);
+            const std::string text = shown.Control(IDC_LOAD_TEXT).Text();
+            EXPECT_EQ(0u, text.find("Loads transferred into position " + name)) << text;
+            shown.Control(ID_KVD_CALCUL).Click();
+            // The user opens the foundation's branch; nothing changes on disk.
+            harness::OnUi([&] {
+                page.m_tree.Expand(page.m_tree.GetChildItem(page.m_tree.GetRootItem()), TVE_EXPAND);
+            });
+            show(0);
+            show(1);
+            EXPECT_EQ(first, pagetest::TreeOf(shown));
+            EXPECT_TRUE(tree.TreeItems().at(1).expanded);
+            show(0);
+            std::string error;
+            EXPECT_TRUE(kvdata::writeProject(renumbered, project.folders(), error)) << error;
+            show(1);
+            EXPECT_EQ(pagetest::ExpectedTree(renumbered, {foundation}), pagetest::TreeOf(shown));
+            show(0);
+            EXPECT_EQ(0, std::remove(pagetest::FileOf(project, source).c_str()));
+            show(1);
+            EXPECT_EQ(pagetest::ExpectedTree(changed, {foundation}), pagetest::TreeOf(shown));
+        });
+        EXPECT_EQ(0, page.m_nCalcResult);
+        EXPECT_TRUE(page.m_strCalcFile.IsEmpty());
+    }
+    EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll")) << "released with the last page";
 }

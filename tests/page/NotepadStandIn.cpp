@@ -1,6 +1,5 @@
-// Stands in for the system's text editor in the page's print tests: copied as notepad.exe
-// into the folder the test runs in, where the system's program search finds it first. It
-// records its command line in notepad_command.txt there and ends at once.
+// Stands in for the system's text editor when the page prints (copied as notepad.exe into
+// the current folder, found first there): records its command line in notepad_command.txt.
 #include <windows.h>
 
 #include <cstdio>

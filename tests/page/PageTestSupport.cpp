@@ -4,8 +4,6 @@
 #include "framework/CPropertySheet.h"
 #include "resources/ResourceIds.h"
 
-#include <commctrl.h>
-
 #include <cmath>
 #include <cstdio>
 
@@ -15,35 +13,13 @@ namespace pagetest
 namespace
 {
 
-void CollectItems(HWND tree, HTREEITEM item, int level, std::vector<NumberedItem>& items)
+void ExpectSources(const kvdata::Building& building, int receiver, int level,
+                   std::vector<Item>& items)
 {
-    for (; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
-        char text[300] = "";
-        TVITEMA data{};
-        data.mask = TVIF_TEXT | TVIF_PARAM;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        items.push_back({text, level, static_cast<long>(data.lParam)});
-        CollectItems(tree, TreeView_GetChild(tree, item), level + 1, items);
-    }
-}
-
-// The sources of one position below its item, numbered as the page does: all children of
-// an item first, then each child's own sources.
-void ExpectSources(const kvdata::Building& building, int receiver, int level, long& next,
-                   std::vector<NumberedItem>& items)
-{
-    const kvdata::Position& position = building.positions[receiver];
-    std::vector<long> numbers;
-    for (std::size_t t = 0; t < position.incoming.size(); ++t)
-        numbers.push_back(next++);
-    for (std::size_t t = 0; t < position.incoming.size(); ++t) {
-        const kvdata::Transfer& transfer = position.incoming[t];
-        items.push_back({building.positions[transfer.source].name + NumberSuffix(transfer.number),
-                         level, numbers[t]});
-        ExpectSources(building, transfer.source, level + 1, next, items);
+    for (const kvdata::Transfer& transfer : building.positions[receiver].incoming) {
+        items.emplace_back(building.positions[transfer.source].name + NumberSuffix(transfer.number),
+                           level);
+        ExpectSources(building, transfer.source, level + 1, items);
     }
 }
 
@@ -54,17 +30,6 @@ template <class... Args> std::string Format(const char* format, Args... args)
     return text;
 }
 
-const char* UnitOf(int kind)
-{
-    return kind == 1 ? "kN" : kind == 2 ? "kN/m" : kind == 4 ? "kNm" : "?";
-}
-
-const char* IdealisationOf(int code)
-{
-    const char* texts[] = {"Einzellast", "Streckenlast", "Trapezlast", "Fl\344chenlast"};
-    return texts[code];
-}
-
 // A name line when the source's name differs from the receiver's.
 std::string NameLine(const char* label, const std::string& name, const std::string& receiver,
                      const char* sep)
@@ -72,27 +37,26 @@ std::string NameLine(const char* label, const std::string& name, const std::stri
     return name.empty() || lstrcmpiA(name.c_str(), receiver.c_str()) == 0 ? "" : label + name + sep;
 }
 
-// The value text of one transferred component.
+// The value lines of one transferred component.
 std::string ExpectedValue(const kvdata::Transfer& transfer, const kvdata::Support& support,
-                          const kvdata::Component& component, bool noData, const char* sep)
+                          const kvdata::Component& component, const char* sep)
 {
-    const std::string noValue = "     kein Wert vorhanden";
-    if (noData)
-        return noValue;
-    if (!support.distributed) {
-        if (std::fabs(component.value) > 1e299)
-            return noValue;
-        return Format("     Wert = %.2f * (%.2f) = %.2f%s", component.value, transfer.factor,
-                      component.value * transfer.factor, UnitOf(component.kind));
-    }
-    std::string text = Format("     Faktor = %.2f%s", transfer.factor, sep) +
-                       "     Idealisierung: " + IdealisationOf(transfer.idealisation) + sep;
+    const auto noValue = [](double value) { return std::fabs(value) > 1e299; };
+    const int kind = component.kind;
+    const char* unit = kind == 1 ? "kN" : kind == 2 ? "kN/m" : kind == 4 ? "kNm" : "?";
+    if (!support.distributed)
+        return noValue(component.value)
+                   ? "     kein Wert vorhanden"
+                   : Format("     Wert = %.2f * (%.2f) = %.2f%s", component.value, transfer.factor,
+                            component.value * transfer.factor, unit);
+    const char* idealisations[] = {"Einzellast", "Streckenlast", "Trapezlast", "Fl\344chenlast"};
+    std::string text = Format("     Faktor = %.2f%s     Idealisierung: %s%s", transfer.factor, sep,
+                              idealisations[transfer.idealisation], sep);
     for (const TrapezoidPiece& piece : component.pieces) {
-        if (std::fabs(piece.q1) > 1e299 || std::fabs(piece.q2) > 1e299)
-            return noValue;
+        if (noValue(piece.q1) || noValue(piece.q2))
+            return "     kein Wert vorhanden";
         text += Format("     Wert1 = %.2f %s (x1=%.3f)   Wert2 = %.2f %s (x2=%.3f)%s", piece.q1,
-                       UnitOf(component.kind), piece.x1, piece.q2, UnitOf(component.kind), piece.x2,
-                       sep);
+                       unit, piece.x1, piece.q2, unit, piece.x2, sep);
     }
     return text;
 }
@@ -115,10 +79,12 @@ std::string ExpectedTransfer(const kvdata::Building& building, const kvdata::Pos
     for (const kvdata::Program& program : building.programs)
         if (!source.fem && program.number == std::atoi(source.programCode.c_str() + 2))
             text += "     Programm: " + program.name + sep;
-    text += "     Lastfall: " + source.loads[item.load] + sep;
-    text += "     Auflager: " + support.name + sep;
-    text += "     Reaktion: " + component.name + sep;
-    return text + ExpectedValue(transfer, support, component, noData, sep) + sep;
+    text += "     Lastfall: " + source.loads[item.load] + sep + "     Auflager: " + support.name +
+            sep + "     Reaktion: " + component.name + sep;
+    return text +
+           (noData ? "     kein Wert vorhanden"
+                   : ExpectedValue(transfer, support, component, sep)) +
+           sep;
 }
 
 } // namespace
@@ -129,22 +95,20 @@ std::string NumberSuffix(int transferNumber)
                               : " - \334" + std::to_string(-static_cast<long long>(transferNumber));
 }
 
-std::vector<NumberedItem> TreeOf(const harness::Window& page)
+std::vector<Item> TreeOf(const harness::Window& page)
 {
-    std::vector<NumberedItem> items;
-    const HWND tree = page.Control(IDC_LOAD_TREE).Handle();
-    harness::OnUi([&] { CollectItems(tree, TreeView_GetRoot(tree), 0, items); });
+    std::vector<Item> items;
+    for (const harness::TreeItem& item : page.Control(IDC_LOAD_TREE).TreeItems())
+        items.emplace_back(item.text, item.level);
     return items;
 }
 
-std::vector<NumberedItem> ExpectedTree(const kvdata::Building& building,
-                                       const std::vector<int>& hosts)
+std::vector<Item> ExpectedTree(const kvdata::Building& building, const std::vector<int>& hosts)
 {
-    std::vector<NumberedItem> items{{building.projectName, 0, 0}};
-    long next = 1;
+    std::vector<Item> items{{building.projectName, 0}};
     for (int host : hosts) {
-        items.push_back({building.positions[host].name, 1, next++});
-        ExpectSources(building, host, 2, next, items);
+        items.emplace_back(building.positions[host].name, 1);
+        ExpectSources(building, host, 2, items);
     }
     return items;
 }
@@ -161,39 +125,6 @@ std::string ExpectedLoadText(const kvdata::Building& building, int receiver, con
             text += ExpectedTransfer(building, position, transfer, item,
                                      noData.count(transfer.source) > 0, sep);
     return text;
-}
-
-std::string FileOf(const GeneratedProject& project, int p)
-{
-    return project.transferFile(project.building().positions[p]);
-}
-
-PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile, HWND parent)
-{
-    std::vector<std::string> names, files; // no reallocation: the pointers stay valid
-    names.reserve(hosts.size());
-    files.reserve(hosts.size());
-    std::vector<const char*> namePointers, filePointers;
-    for (int host : hosts) {
-        const kvdata::Position& position = project.building().positions[host];
-        names.push_back(position.name + "   ");
-        files.push_back(byLoadFile ? project.loadFile(position) : project.transferFile(position));
-        namePointers.push_back(names.back().c_str());
-        filePointers.push_back(files.back().c_str());
-    }
-    PageResult result;
-    char file[260] = "untouched";
-    harness::RunScripted(
-        [&] {
-            FillNamesForDialog(parent, project.building().projectName.c_str(),
-                               static_cast<unsigned>(hosts.size()), namePointers.data(),
-                               filePointers.data(), &result.recalculate, file);
-            return INT_PTR(0);
-        },
-        script);
-    result.file = file;
-    return result;
 }
 
 std::vector<int> PositionsWhere(const kvdata::Building& building,
@@ -213,15 +144,36 @@ int Foundation(const kvdata::Building& building, int nth)
         .at(static_cast<std::size_t>(nth));
 }
 
-std::string LanguageString(const char* library, UINT id)
+std::string FileOf(const GeneratedProject& project, int p)
 {
-    const HMODULE module = LoadLibraryA(library);
-    char text[256] = "";
-    if (module) {
-        LoadStringA(module, id, text, sizeof text);
-        FreeLibrary(module);
+    return project.transferFile(project.building().positions[p]);
+}
+
+PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
+                         const std::function<void()>& script, bool byLoadFile)
+{
+    std::vector<std::string> texts; // the names, then the files
+    for (int host : hosts)
+        texts.push_back(project.building().positions[host].name + "   ");
+    for (int host : hosts) {
+        const kvdata::Position& position = project.building().positions[host];
+        texts.push_back(byLoadFile ? project.loadFile(position) : project.transferFile(position));
     }
-    return text;
+    std::vector<const char*> pointers;
+    for (const std::string& text : texts)
+        pointers.push_back(text.c_str());
+    PageResult result;
+    char file[260] = "untouched";
+    harness::RunScripted(
+        [&] {
+            FillNamesForDialog(nullptr, project.building().projectName.c_str(),
+                               static_cast<unsigned>(hosts.size()), pointers.data(),
+                               pointers.data() + hosts.size(), &result.recalculate, file);
+            return INT_PTR(0);
+        },
+        script);
+    result.file = file;
+    return result;
 }
 
 void RunSheet(CPropertySheet& sheet, const std::function<void()>& script)

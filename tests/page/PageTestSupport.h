@@ -12,6 +12,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CPropertySheet;
@@ -19,60 +20,40 @@ class CPropertySheet;
 namespace pagetest
 {
 
-// A tree item as the control holds it: text, depth (0 for the root) and item number.
-struct NumberedItem {
-    std::string text;
-    int level;
-    long number;
-    bool operator==(const NumberedItem& other) const
-    {
-        return text == other.text && level == other.level && number == other.number;
-    }
-};
+using Item = std::pair<std::string, int>; // a tree item's text and depth (0 for the root)
 
-// The page's tree, every item in display order, collapsed ones' children included.
-std::vector<NumberedItem> TreeOf(const harness::Window& page);
+// Every item of the page's tree in display order, collapsed ones' children included.
+std::vector<Item> TreeOf(const harness::Window& page);
 
-// The tree the page builds for these host positions: the project, the positions, and below
-// each the positions that transfer into it, numbered as the page numbers them.
-std::vector<NumberedItem> ExpectedTree(const kvdata::Building& building,
-                                       const std::vector<int>& hosts);
+// The tree for these host positions: the project, the positions, below each its sources.
+std::vector<Item> ExpectedTree(const kvdata::Building& building, const std::vector<int>& hosts);
 
-// The text of the loads transferred into a position, with the German texts; sep is "\r\n"
-// (text field) or "\n" (print file). Sources in noData have load data without results.
+// The German text of the loads transferred into a position (sep "\r\n" in the field, "\n"
+// printed); sources in noData have no results.
 std::string ExpectedLoadText(const kvdata::Building& building, int receiver, const char* sep,
                              const std::set<int>& noData = {});
 
 std::string NumberSuffix(int transferNumber); // " - V1", " - \3342"
 
-// The indexes of the positions that satisfy is; the nth foundation's.
 std::vector<int> PositionsWhere(const kvdata::Building& building,
                                 const std::function<bool(const kvdata::Position&)>& is);
-int Foundation(const kvdata::Building& building, int nth = 0);
-
-// A string of a language library ("kesvar_deu.dll"), as the page shows it.
-std::string LanguageString(const char* library, UINT id);
+int Foundation(const kvdata::Building& building, int nth = 0); // a position index
+std::string FileOf(const GeneratedProject& project, int p);    // its transfer file
 
 struct PageResult { // what the export hands back
     int recalculate = -1;
     std::string file;
 };
 
-// Runs the module's export over the project's positions at the given indexes, with the
-// script driving the page; the project name is the building's. The positions are named by
-// their transfer files, or by their load files, and with trailing blanks as hosts leave
-// them.
+// Runs the export over the positions at these indexes (named by their transfer files or
+// load files, with trailing blanks as hosts leave them) while the script drives the page.
 PageResult RunStandalone(const GeneratedProject& project, const std::vector<int>& hosts,
-                         const std::function<void()>& script, bool byLoadFile = false,
-                         HWND parent = nullptr);
+                         const std::function<void()>& script, bool byLoadFile = false);
 
 // Runs a host's sheet while the script drives it, then cancels the sheet.
 void RunSheet(CPropertySheet& sheet, const std::function<void()>& script);
 
 harness::Window WaitForPage(); // the page's window (or its sheet's) once it is shown
-
-// The file a host names position index p by: its transfer file, which the page reads.
-std::string FileOf(const GeneratedProject& project, int p);
 
 } // namespace pagetest
 

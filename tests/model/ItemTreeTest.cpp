@@ -26,11 +26,6 @@ auto Fields(const KVComponent& c)
                            c.distributed, c.m_nDataWord, c.trapezoidCount);
 }
 
-bool HasNoArrays(const KVComponent& c)
-{
-    return !c.trapezoids && !c.nodes && !c.refNodes;
-}
-
 } // namespace
 
 TEST(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
@@ -42,24 +37,17 @@ TEST(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
     item.BuildFromLoadData(1, position.Record());
 
     EXPECT_EQ(item.m_nCoordinateSystem, 2);
-    const double placement[9] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(item.m_dOrigin[i], placement[i]);
-        EXPECT_EQ(item.m_dXAxis[i], placement[3 + i]);
-        EXPECT_EQ(item.m_dYAxis[i], placement[6 + i]);
-    }
+    EXPECT_EQ(item.m_dOrigin[0], 0) << "a built item starts at the global placement";
+    EXPECT_EQ(item.m_dYAxis[1], 1);
     ASSERT_EQ(item.GetSupportCount(), 2);
     EXPECT_STREQ(item.GetSupport(1)->m_strName, "B");
-    EXPECT_EQ(item.GetSupport(1)->m_nSelected, 1);
-    ASSERT_EQ(item.GetSupport(1)->GetLoadCount(), 3);
     const KVLoad& load = *item.GetSupport(1)->GetLoad(2);
     EXPECT_STREQ(load.m_strName, "w");
-    EXPECT_EQ(load.m_nSelected, 1);
-    EXPECT_EQ(load.ownLoad, -1);
+    EXPECT_EQ(std::make_tuple(item.GetSupport(1)->m_nSelected, load.m_nSelected, load.ownLoad),
+              std::make_tuple(1, 1, -1));
     ASSERT_EQ(load.GetComponentCount(), 3);
     EXPECT_STREQ(load.GetComponent(1)->m_strName, "Fz");
     EXPECT_EQ(Fields(*load.GetComponent(1)), std::make_tuple(1, 1, 121.0, 1.0, 0, 0, 7, 0));
-    EXPECT_TRUE(HasNoArrays(*load.GetComponent(1)));
 }
 
 TEST(ItemTree, BuildsDistributedReactionsWithOwnCopies)
@@ -72,7 +60,6 @@ TEST(ItemTree, BuildsDistributedReactionsWithOwnCopies)
 
     const KVComponent& c = Component(item, 0, 1, 1);
     EXPECT_EQ(c.value, 0.0) << "a distributed block has no point values";
-    EXPECT_EQ(c.distributed, 1);
     ASSERT_EQ(c.trapezoidCount, 2);
     const ReactionBlock& block = record.reactions[0][1];
     ASSERT_NE(c.trapezoids, block.trapezoids + 2);
@@ -83,15 +70,6 @@ TEST(ItemTree, BuildsDistributedReactionsWithOwnCopies)
     EXPECT_EQ(c.nodes[2].y, block.nodes[2].y);
     ASSERT_EQ(c.refNodeCount, 1);
     EXPECT_EQ(c.refNodes[0].z, block.refNodes[0].z);
-
-    LoadDataBuilder none({}, {"g"});
-    item.BuildFromLoadData(1, none.Record());
-    EXPECT_EQ(item.GetSupportCount(), 0);
-    LoadDataBuilder bare({"A"}, {"g"});
-    bare.Block(0, 0) = BlockSpec{{"F"}, {0}, {3.0}, 1, 0, {}, {}, {}};
-    item.BuildFromLoadData(1, bare.Record());
-    EXPECT_EQ(Component(item, 0, 0, 0).value, 0.0) << "distributed without pieces";
-    EXPECT_TRUE(HasNoArrays(Component(item, 0, 0, 0)));
 }
 
 TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
@@ -100,31 +78,19 @@ TEST(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
     position.DistributedComponents({"qz"}, 1, 2, 2);
     auto item = std::make_unique<KVItem>();
     item->BuildFromLoadData(1, position.Record());
-    item->m_nValid = 0;
     item->m_nTransferNumber = -4;
-    item->projectRef = 1;
-    const std::pair<CString KVItem::*, const char*> texts[] = {{&KVItem::m_strName, "N4"},
-                                                               {&KVItem::m_strPosition, "Pos"},
-                                                               {&KVItem::m_strProgram, "Prog"},
-                                                               {&KVItem::m_strStatus, "St"},
-                                                               {&KVItem::m_strDirectory, "C:\\"}};
-    for (const auto& [field, text] : texts)
-        (*item).*field = text;
+    item->m_strPosition = "Pos";
     item->m_dYAxis[2] = 9;
     item->GetSupport(1)->GetLoad(0)->ownLoad = 3;
-    item->GetSupport(1)->GetLoad(0)->m_strOwnLoad = "Own";
     Component(*item, 1, 0, 0).factor = 1.5;
     item->m_loadAssignments.Add(new KVLoadAssignment(0, "g", 1, "x"));
 
     const KVItem copy(*item);
     item.reset();
-    EXPECT_EQ(std::make_tuple(copy.m_nValid, copy.m_nTransferNumber, copy.projectRef),
-              std::make_tuple(0, -4, 1));
-    for (const auto& [field, text] : texts)
-        EXPECT_STREQ(copy.*field, text);
+    EXPECT_EQ(copy.m_nTransferNumber, -4);
+    EXPECT_STREQ(copy.m_strPosition, "Pos");
     EXPECT_EQ(copy.m_dYAxis[2], 9);
     EXPECT_EQ(copy.GetSupport(1)->GetLoad(0)->ownLoad, 3);
-    EXPECT_STREQ(copy.GetSupport(1)->GetLoad(0)->m_strOwnLoad, "Own");
     const KVComponent& c = Component(copy, 1, 0, 0);
     EXPECT_EQ(c.factor, 1.5);
     EXPECT_EQ(c.nodes[1].y, 3.0); // the original's arrays are gone: these are the copy's
@@ -138,25 +104,16 @@ TEST(ItemTree, BuildUnselectedFindAndSetSelected)
     position.PointComponents({"Fx", "Fz"});
     KVItem item;
     item.m_nCoordinateSystem = 3;
-    item.m_dOrigin[1] = 2;
     item.BuildUnselected(position.Record());
     EXPECT_EQ(item.m_nCoordinateSystem, 3) << "the placement and its code stay";
-    EXPECT_EQ(item.m_dOrigin[1], 2);
-    EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
-    EXPECT_EQ(item.GetSupport(0)->GetLoad(0)->m_nSelected, 0);
-    EXPECT_EQ(Component(item, 0, 0, 0).m_nSelected, 0);
-    EXPECT_EQ(Component(item, 0, 0, 0).factor, 1.0);
-
+    EXPECT_EQ(Fields(Component(item, 0, 0, 0)), std::make_tuple(0, 0, 0.0, 1.0, 0, 0, 1, 0));
     EXPECT_EQ(item.FindSupport("A"), item.GetSupport(0));
     EXPECT_EQ(item.FindSupport("a"), nullptr) << "names compare case-sensitively";
     KVSupport& b = *item.FindSupport("B");
     EXPECT_EQ(b.FindLoad("q"), b.GetLoad(1));
-    EXPECT_EQ(b.FindLoad("x"), nullptr);
     EXPECT_EQ(b.GetLoad(0)->FindComponent("Fz"), b.GetLoad(0)->GetComponent(1));
-    EXPECT_EQ(b.GetLoad(0)->FindComponent("FZ"), nullptr);
 
     b.SetSelected(1);
-    EXPECT_EQ(b.GetLoad(1)->m_nSelected, 1);
     EXPECT_EQ(b.GetLoad(1)->GetComponent(1)->m_nSelected, 1);
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
     b.GetLoad(1)->SetSelected(0);
@@ -172,8 +129,7 @@ TEST(ItemTree, RebuildKeepsChoicesByName)
     item.BuildUnselected(before.Record());
     item.m_dOrigin[0] = 4;
     KVLoad& bq = *item.GetSupport(1)->GetLoad(1);
-    item.GetSupport(1)->m_nSelected = 1;
-    bq.m_nSelected = 1;
+    item.GetSupport(1)->m_nSelected = bq.m_nSelected = 1;
     bq.ownLoad = 2;
     bq.m_strOwnLoad = "own2";
     bq.GetComponent(1)->m_nSelected = 1;
@@ -187,15 +143,12 @@ TEST(ItemTree, RebuildKeepsChoicesByName)
 
     EXPECT_EQ(item.m_nCoordinateSystem, 4);
     EXPECT_EQ(item.m_dOrigin[0], 4) << "the placement stays";
-    ASSERT_EQ(item.GetSupportCount(), 2);
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
     const KVSupport& b = *item.GetSupport(1);
-    EXPECT_EQ(b.m_nSelected, 1);
-    EXPECT_EQ(b.GetLoad(0)->m_nSelected, 0);
-    EXPECT_EQ(b.GetLoad(0)->ownLoad, -1);
+    EXPECT_EQ(std::make_tuple(b.m_nSelected, b.GetLoad(0)->m_nSelected, b.GetLoad(0)->ownLoad),
+              std::make_tuple(1, 0, -1));
     const KVLoad& q = *b.GetLoad(1);
-    EXPECT_EQ(q.m_nSelected, 1);
-    EXPECT_EQ(q.ownLoad, 2);
+    EXPECT_EQ(std::make_tuple(q.m_nSelected, q.ownLoad), std::make_tuple(1, 2));
     EXPECT_STREQ(q.m_strOwnLoad, "own2");
     EXPECT_EQ(q.GetComponent(0)->m_nSelected, 0);
     EXPECT_EQ(q.GetComponent(1)->m_nSelected, 1);
@@ -203,30 +156,18 @@ TEST(ItemTree, RebuildKeepsChoicesByName)
     EXPECT_EQ(Component(item, 0, 0, 0).factor, 2.5);
     EXPECT_EQ(Component(item, 0, 0, 0).idealisation, 3);
 
-    // Nothing matches any more: the defaults.
-    before.PointComponents({"Fx"});
-    item.RebuildKeepingChoices(before.Record());
-    EXPECT_EQ(Component(item, 1, 1, 0).m_nSelected, 0);
-    EXPECT_EQ(Component(item, 1, 1, 0).factor, 1.0);
-    EXPECT_EQ(item.GetSupport(1)->m_nSelected, 1);
-}
-
-TEST(ItemTree, RebuildWithRepeatedSupportNamesTakesTheLastChoices)
-{
-    LoadDataBuilder position({"A", "A"}, {"g"});
-    position.PointComponents({"F"});
-    KVItem item;
-    item.BuildUnselected(position.Record());
+    // Repeated support names: the last old one holds for all, the second new one takes none.
+    LoadDataBuilder twice({"A", "A"}, {"g"});
+    twice.PointComponents({"F"});
+    item.BuildUnselected(twice.Record());
     item.GetSupport(0)->SetSelected(1);
-    item.GetSupport(0)->GetLoad(0)->ownLoad = 1;
     item.GetSupport(1)->GetLoad(0)->ownLoad = 5;
     Component(item, 0, 0, 0).factor = 3;
     Component(item, 1, 0, 0).factor = 5;
-    item.RebuildKeepingChoices(position.Record());
-    EXPECT_EQ(Component(item, 1, 0, 0).factor, 5.0) << "the last match's factor holds for all";
+    item.RebuildKeepingChoices(twice.Record());
+    EXPECT_EQ(Component(item, 1, 0, 0).factor, 5.0);
     EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0) << "the second old A overwrote the first";
     EXPECT_EQ(item.GetSupport(0)->GetLoad(0)->ownLoad, 5);
-    EXPECT_EQ(item.GetSupport(1)->m_nSelected, 0) << "the second new A takes nothing";
     EXPECT_EQ(item.GetSupport(1)->GetLoad(0)->ownLoad, -1);
 }
 

@@ -12,19 +12,44 @@ namespace
 
 int writeHeaders(const TransferData& data)
 {
+    int result = 0;
     for (const TransferHeader& header : data.headers) {
         char path[264];
         std::snprintf(path, sizeof path, "%s", header.sourcePath.c_str());
         int number = header.transferNumber;
         int count = int(header.rows.size());
-        if (int result = InitBindHeader(path, 0, &number, &count))
-            return result;
-        for (AssignmentRow row : header.rows) {
-            if (int result = InitZuordTabelle(0, &row.sourceLoad, &row.ownLoad))
-                return result;
-        }
+        result = result ? result : InitBindHeader(path, 0, &number, &count);
+        for (AssignmentRow row : header.rows)
+            result = result ? result : InitZuordTabelle(0, &row.sourceLoad, &row.ownLoad);
     }
-    return 0;
+    return result;
+}
+
+// The node calls of one kind (BindNodeCoords or BindRefNodeCoords) over a record's nodes,
+// reading (mode 1) or writing (mode 0); read nodes must equal the given ones.
+using NodeCall = decltype(&BindNodeCoords);
+int nodeCalls(NodeCall call, int mode, int b, const std::vector<NodeCoord>& nodes)
+{
+    int result = 0;
+    for (std::size_t q = 0; !result && q < nodes.size(); ++q) {
+        NodeCoord n = mode ? NodeCoord{} : nodes[q];
+        result = call(mode, b, int(q), &n.x, &n.y, &n.z);
+        EXPECT_TRUE(n == nodes[q]);
+    }
+    return result;
+}
+
+int pieceCalls(int mode, int b, const std::vector<TrapezoidPiece>& pieces)
+{
+    int result = 0;
+    for (std::size_t k = 0; !result && k < pieces.size(); ++k) {
+        TrapezoidPiece p = pieces[k]; // the carried bytes come from the caller's piece
+        if (mode)
+            p.kind = 0, p.q1 = p.q2 = p.x1 = p.x2 = 0;
+        result = BindTrapezoidLoad(mode, b, int(k), &p.kind, &p.q1, &p.q2, &p.x1, &p.x2);
+        EXPECT_TRUE(p == pieces[k]);
+    }
+    return result;
 }
 
 int writeRecord(int b, const TransferRecord& source)
@@ -37,19 +62,9 @@ int writeRecord(int b, const TransferRecord& source)
     fields.refNodes = record.refNodes.empty() ? nullptr : record.refNodes.data();
     int result = SetIPathName(b, record.pathName.c_str());
     result = result ? result : SetIBindStructData(b, &fields);
-    for (int q = 0; !result && q < fields.nodeCount; ++q) {
-        NodeCoord n = record.nodes[std::size_t(q)];
-        result = BindNodeCoords(0, b, q, &n.x, &n.y, &n.z);
-    }
-    for (int q = 0; !result && q < fields.refNodeCount; ++q) {
-        NodeCoord n = record.refNodes[std::size_t(q)];
-        result = BindRefNodeCoords(0, b, q, &n.x, &n.y, &n.z);
-    }
-    for (int k = 0; !result && k < fields.trapezoidCount; ++k) {
-        TrapezoidPiece p = record.trapezoids[std::size_t(k)];
-        result = BindTrapezoidLoad(0, b, k, &p.kind, &p.q1, &p.q2, &p.x1, &p.x2);
-    }
-    return result;
+    result = result ? result : nodeCalls(BindNodeCoords, 0, b, record.nodes);
+    result = result ? result : nodeCalls(BindRefNodeCoords, 0, b, record.refNodes);
+    return result ? result : pieceCalls(0, b, record.trapezoids);
 }
 
 int readHeaders(int headerCount, TransferData& data)
@@ -75,66 +90,48 @@ TransferRecord recordFromCopy(const BindRecord& copy)
 {
     TransferRecord record;
     record.fields = copy;
-    record.fields.positionName = nullptr;
-    record.fields.trapezoids = nullptr;
-    record.fields.nodes = nullptr;
-    record.fields.refNodes = nullptr;
     record.positionName = copy.positionName;
     record.trapezoids.assign(copy.trapezoids, copy.trapezoids + copy.trapezoidCount);
     record.nodes.assign(copy.nodes, copy.nodes + copy.nodeCount);
     record.refNodes.assign(copy.refNodes, copy.refNodes + copy.refNodeCount);
+    record.fields.positionName = nullptr;
+    record.fields.trapezoids = nullptr;
+    record.fields.nodes = record.fields.refNodes = nullptr;
     return record;
 }
 
 // The page's way through one record must find what the copy holds.
-void expectSameRecordByCalls(int i, const TransferRecord& fromCopy)
+int readRecord(int i, const BindRecord& copy, TransferData& data)
 {
+    data.records.push_back(recordFromCopy(copy));
+    const TransferRecord& record = data.records.back();
     char path[260];
     BindRecord single{};
-    ASSERT_EQ(GetIPathName(i, path), 0);
-    ASSERT_EQ(GetIBindStructData(i, &single), 0);
-    TransferRecord expected = fromCopy;
-    expected.pathName.clear(); // the record does not carry its path name
-    EXPECT_TRUE(recordFromCopy(single) == expected);
-    for (int q = 0; q < single.nodeCount; ++q) {
-        NodeCoord n{};
-        EXPECT_EQ(BindNodeCoords(1, i, q, &n.x, &n.y, &n.z), 0);
-        EXPECT_TRUE(n == fromCopy.nodes[std::size_t(q)]);
-    }
-    for (int q = 0; q < single.refNodeCount; ++q) {
-        NodeCoord n{};
-        EXPECT_EQ(BindRefNodeCoords(1, i, q, &n.x, &n.y, &n.z), 0);
-        EXPECT_TRUE(n == fromCopy.refNodes[std::size_t(q)]);
-    }
-    for (int k = 0; k < single.trapezoidCount; ++k) {
-        TrapezoidPiece p = fromCopy.trapezoids[std::size_t(k)];
-        EXPECT_EQ(BindTrapezoidLoad(1, i, k, &p.kind, &p.q1, &p.q2, &p.x1, &p.x2), 0);
-        EXPECT_TRUE(p == fromCopy.trapezoids[std::size_t(k)]);
-    }
+    int result = GetIPathName(i, path);
+    result = result ? result : GetIBindStructData(i, &single);
+    if (result)
+        return result;
+    data.records.back().pathName = path;
+    EXPECT_TRUE(single == record.fields);
+    EXPECT_STREQ(single.positionName, record.positionName.c_str());
+    result = nodeCalls(BindNodeCoords, 1, i, record.nodes);
+    result = result ? result : nodeCalls(BindRefNodeCoords, 1, i, record.refNodes);
+    return result ? result : pieceCalls(1, i, record.trapezoids);
 }
 
 int readRecords(int recordCount, TransferData& data)
 {
-    if (int result = LoadBindSerializeData(1))
-        return result;
     int a = 0;
-    if (int result = BindGetVersions(&a, &data.dataVersion))
-        return result;
-    EXPECT_EQ(a, 1);
     BindRecord* records = nullptr;
-    if (int result = GetTotalCopyOfBinds(&records))
-        return result;
-    for (int i = 0; i < recordCount; ++i) {
-        data.records.push_back(recordFromCopy(records[i]));
-        char path[260];
-        if (int result = GetIPathName(i, path))
-            return result;
-        data.records.back().pathName = path;
-        expectSameRecordByCalls(i, data.records.back());
-    }
+    int result = LoadBindSerializeData(1);
+    result = result ? result : BindGetVersions(&a, &data.dataVersion);
+    result = result ? result : GetTotalCopyOfBinds(&records);
+    EXPECT_TRUE(result || a == 1);
+    for (int i = 0; !result && i < recordCount; ++i)
+        result = readRecord(i, records[i], data);
     FreeTotalCopyOfBinds(recordCount, &records);
     EXPECT_EQ(records, nullptr);
-    return 0;
+    return result;
 }
 
 } // namespace
@@ -158,9 +155,8 @@ int readThroughCalls(const std::string& path, TransferData& data)
     data = TransferData{};
     int n = -1;
     int h = -1;
-    if (int result = InitBindData(path.c_str(), 1, &n, &h))
-        return result;
-    int result = readHeaders(h, data);
+    int result = InitBindData(path.c_str(), 1, &n, &h);
+    result = result ? result : readHeaders(h, data);
     result = result ? result : readRecords(n, data);
     LoadBindFree();
     return result;

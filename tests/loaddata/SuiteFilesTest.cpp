@@ -87,12 +87,10 @@ TEST(PlanFile, RoundTripWithTheSuitesOffsets)
     EXPECT_EQ(plan.records[0].name, name);
     EXPECT_TRUE(plan.records[1].name.empty());
     const PlanRecord& r = plan.records[2];
-    const PlanRecord expected = record("1.03 Wand", -12);
-    EXPECT_EQ(std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark,
-                       r.changes, r.volume, r.group),
-              std::tie(expected.name, expected.programCode, expected.fileLetters,
-                       expected.femNumber, expected.status, expected.remark, expected.changes,
-                       expected.volume, expected.group));
+    EXPECT_EQ(std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark),
+              std::make_tuple("1.03 Wand", "01067", "WA", -12, planStatus(true),
+                              "Mauerwerkswand KS 20-1,8"));
+    EXPECT_EQ(std::tie(r.changes, r.volume, r.group), std::make_tuple(3, "Band 1", "Erdgeschoss"));
     EXPECT_EQ(planRemarkField(r).substr(70), "00003");
 }
 
@@ -139,7 +137,6 @@ TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
     ProgramNameFile back;
     ASSERT_EQ(parseProgramNameFile(bytes.data(), bytes.size(), back), FormatError::None);
     ASSERT_EQ(back.programs.size(), 3u);
-    EXPECT_EQ(back.programs[0].shortName, "DLT");
     EXPECT_EQ(back.programs[2].version, "2.0");
 
     const FileDecoder parse = [&back](const std::vector<unsigned char>& b) {
@@ -152,7 +149,6 @@ TEST(ProgramNameFile, RoundTripOffsetsAndDamage)
         seal(hostile.data(), 20);
         EXPECT_EQ(parse(hostile), FormatError::BadContent) << at;
     }
-    EXPECT_EQ(programNumberOf("01067"), 67);
     file.programs[0].name = std::string(31, 'x');
     EXPECT_EQ(encodeProgramNameFile(file, bytes), FormatError::InvalidData);
 }
@@ -176,9 +172,7 @@ TEST(PositionFileName, PatternsAndFilesOfAPosition)
     EXPECT_EQ(out, "C:\\p\\dWA0004.016");
     EXPECT_FALSE(transferFileOf("C:\\p.017\\plann", out));
     ProjectKind kind;
-    EXPECT_TRUE(projectKindOf("kv000101.017", kind));
-    EXPECT_EQ(kind, ProjectKind::Fem);
-    EXPECT_FALSE(projectKindOf("dBA00003.017", kind));
+    EXPECT_TRUE(projectKindOf("kv000101.017", kind) && kind == ProjectKind::Fem);
 }
 
 TEST(SuiteEnvironment, FileStampsFollowFilesThatComeAndGo)

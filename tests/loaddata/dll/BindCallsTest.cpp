@@ -70,19 +70,13 @@ TEST_F(BindCalls, CallsWithoutAnOpenFileOrASecondOpenFail)
 {
     char path[264] = "x";
     int a = 1, b = 1;
-    double x = 0;
     BindRecord record{};
     BindRecord* records = &record;
     EXPECT_NE(InitBindHeader(path, 1, &a, &b), 0);
-    EXPECT_NE(InitZuordTabelle(1, &a, &b), 0);
     EXPECT_NE(SetIBindStructData(0, &record), 0);
-    EXPECT_NE(BindTrapezoidLoad(1, 0, 0, &a, &x, &x, &x, &x), 0);
     EXPECT_NE(LoadBindSerializeData(1), 0);
     EXPECT_NE(GetTotalCopyOfBinds(&records), 0);
     EXPECT_EQ(records, nullptr);
-    EXPECT_NE(GetIPathName(0, path), 0);
-    FreeTotalCopyOfBinds(1, &records);
-    LoadBindFree();
 
     ASSERT_EQ(open(0), 0);
     EXPECT_NE(open(1), 0);
@@ -92,7 +86,6 @@ TEST_F(BindCalls, CallsWithoutAnOpenFileOrASecondOpenFail)
 TEST_F(BindCalls, WritingChecksOrderAndArguments)
 {
     EXPECT_NE(open(2, 1, 1), 0);
-    EXPECT_NE(InitBindData(nullptr, 0, &m_records, &m_headers), 0);
     EXPECT_NE(open(0, -1, 0), 0);
     ASSERT_EQ(open(0, 1, 1), 0);
 

@@ -26,23 +26,19 @@ struct Input {
     int small() { return next() % 5 - 1; } // -1 to 3: indexes just in and out of range
 };
 
-// A folder with a good transfer file, made once and removed at the end of the run.
-std::string g_folder;
+// A good transfer file, written once and removed at the end of the run.
+std::string g_good;
 
-void removeFolder()
+void removeGood()
 {
-    std::remove((g_folder + "/good.016").c_str());
-    rmdir(g_folder.c_str());
+    std::remove(g_good.c_str());
 }
 
-const std::string& folder()
+const std::string& good()
 {
-    if (g_folder.empty()) {
-        char name[] = "/tmp/kv-fuzz-bind-XXXXXX";
-        if (!mkdtemp(name))
-            std::abort();
-        g_folder = name;
-        std::atexit(removeFolder);
+    if (g_good.empty()) {
+        g_good = "/tmp/kv-fuzz-bind-" + std::to_string(getpid()) + ".016";
+        std::atexit(removeGood);
         TransferData data;
         data.headers = {{"C:\\P\\d010001.017", 1, {{0, 1}, {1, 0}}}, {"C:\\P\\d2.017", -2, {}}};
         TransferRecord record;
@@ -51,44 +47,27 @@ const std::string& folder()
         record.nodes.resize(2);
         record.refNodes.resize(1);
         data.records = {record, TransferRecord{}};
-        if (writeTransferFile(g_folder + "/good.016", data) != FormatError::None)
+        if (writeTransferFile(g_good, data) != FormatError::None)
             std::abort();
     }
-    return g_folder;
+    return g_good;
 }
 
 volatile unsigned g_sink;
 
+// Reads every array of a record handed out, so that the sanitizers see every byte.
 void touch(const BindRecord& r)
 {
     g_sink += unsigned(std::strlen(r.positionName));
     for (int k = 0; k < r.trapezoidCount; ++k)
         g_sink += r.trapezoids[k].carried[47];
-    for (int q = 0; q < r.nodeCount; ++q)
-        g_sink += unsigned(r.nodes[q].z);
-    for (int q = 0; q < r.refNodeCount; ++q)
-        g_sink += unsigned(r.refNodes[q].z);
-}
-
-// A record with counts just in and out of range and arrays that may be missing.
-BindRecord handedRecord(Input& in)
-{
-    static TrapezoidPiece pieces[3];
-    static NodeCoord nodes[3];
-    static char name[] = "d010003";
-    BindRecord r{};
-    r.positionName = in.next() % 4 ? name : nullptr;
-    r.trapezoidCount = in.small();
-    r.trapezoids = in.next() % 2 ? pieces : nullptr;
-    r.nodeCount = in.small();
-    r.nodes = in.next() % 2 ? nodes : nullptr;
-    r.refNodeCount = in.small();
-    return r;
+    for (int q = 0; q < r.nodeCount + r.refNodeCount; ++q)
+        g_sink += unsigned(q < r.nodeCount ? r.nodes[q].z : r.refNodes[q - r.nodeCount].z);
 }
 
 void call(BindSession& s, Input& in, BindRecord*& copy)
 {
-    static const char* names[] = {"/good.016", "/missing.016", "/new.016"};
+    static const char* names[] = {"", ".missing", ".new"}; // one to read, none, one to write
     char text[264] = "C:\\P\\d010009.017";
     int a = in.small(), b = in.small(), kind = 0;
     const int mode = in.next() % 3, i = in.small(), q = in.small();
@@ -96,11 +75,20 @@ void call(BindSession& s, Input& in, BindRecord*& copy)
     BindRecord r{};
     const auto nodes = BindSession::Nodes::Nodes, refNodes = BindSession::Nodes::RefNodes;
     const std::function<void()> calls[] = {
-        [&] { s.open((folder() + names[mode]).c_str(), in.next() % 3, &a, &b); },
+        [&] { s.open((good() + names[mode]).c_str(), in.next() % 3, &a, &b); },
         [&] { s.header(text, mode, &a, &b); },
         [&] { s.assignmentRow(mode, &a, &b); },
         [&] { s.setPathName(i, mode ? "d010003" : nullptr); },
-        [&] { r = handedRecord(in), s.setRecord(i, mode ? &r : nullptr); },
+        [&] { // counts just in and out of range, arrays that may be missing
+            static TrapezoidPiece pieces[3];
+            static NodeCoord nodes[3];
+            r = {};
+            r.positionName = mode ? text : nullptr;
+            r.trapezoids = in.next() % 2 ? pieces : nullptr;
+            r.nodes = in.next() % 2 ? nodes : nullptr;
+            r.trapezoidCount = i, r.nodeCount = q, r.refNodeCount = in.small();
+            s.setRecord(in.small(), &r);
+        },
         [&] { s.node(mode ? nodes : refNodes, in.next() % 3, i, q, &x, &y, &z); },
         [&] { s.trapezoid(mode, i, q, &kind, &x, &y, &z, &w); },
         [&] { s.serialize(mode); },
@@ -118,7 +106,7 @@ void call(BindSession& s, Input& in, BindRecord*& copy)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    folder();
+    good();
     simulateSaveFault(SaveFault::HalfWritten); // no disk writes for every input
     BindSession session;
     BindRecord* copy = nullptr;

@@ -13,19 +13,14 @@
 namespace
 {
 
-// The code and the first file CheckTree names (the second one, when asked for).
-int check(const std::string& file, std::string& named, bool second = false)
+// The code, and the first file CheckTree names (the second one, when asked for).
+int check(const std::string& file, std::string* named = nullptr, bool second = false)
 {
     char outFile[260] = "", out2[260] = "";
     const int code = static_cast<short>(CheckTree(file.c_str(), outFile, out2) & 0xFFFF);
-    named = second ? out2 : outFile;
+    if (named)
+        *named = second ? out2 : outFile;
     return code;
-}
-
-int check(const std::string& file)
-{
-    std::string named;
-    return check(file, named);
 }
 
 // A position that receives from the given source, directly.
@@ -56,7 +51,8 @@ TEST(TreeCheck, GeneratedProjectIsInOrderAndMissingFilesAreNamed)
     ASSERT_TRUE(project.written());
     std::string named;
     for (const kvdata::Position& position : project.building().positions) {
-        EXPECT_EQ(check(project.transferFile(position), named), position.incoming.empty() ? -11 : 0)
+        EXPECT_EQ(check(project.transferFile(position), &named),
+                  position.incoming.empty() ? -11 : 0)
             << position.name;
         EXPECT_STRCASEEQ(project.transferFile(position).c_str(), named.c_str());
     }
@@ -85,10 +81,10 @@ TEST(TreeCheck, DamagedFilesNameTheirPositionAlsoAfterEarlierChecks)
     ASSERT_TRUE(CopyFileA(load.c_str(), (load + ".tmp").c_str(), FALSE));
     flipByte(load + ".tmp", 40);
     ASSERT_TRUE(MoveFileExA((load + ".tmp").c_str(), load.c_str(), MOVEFILE_REPLACE_EXISTING));
-    EXPECT_EQ(check(chain.load(chain.below), named), -3) << "a damaged source deep in the tree";
+    EXPECT_EQ(check(chain.load(chain.below), &named), -3) << "a damaged source deep in the tree";
     EXPECT_STRCASEEQ(chain.transfers(chain.purlin).c_str(), named.c_str());
     flipByte(chain.transfers(chain.receiver), 30);
-    EXPECT_EQ(check(chain.load(chain.below), named), -4);
+    EXPECT_EQ(check(chain.load(chain.below), &named), -4);
     EXPECT_STRCASEEQ(chain.transfers(chain.receiver).c_str(), named.c_str());
 }
 
@@ -99,13 +95,13 @@ TEST(TreeCheck, VanishedSourceCycleAndOutdatedData)
     const std::string purlin = chain.load(chain.purlin), below = chain.load(chain.below);
     std::string named;
     saveLater(purlin, 1);
-    EXPECT_EQ(check(chain.load(chain.receiver), named, true), -13)
+    EXPECT_EQ(check(chain.load(chain.receiver), &named, true), -13)
         << "a source recalculated after the receiver";
     EXPECT_STRCASEEQ(purlin.c_str(), named.c_str());
     saveLater(chain.load(chain.receiver), 2);
     saveLater(below, 2);
     saveLater(chain.transfers(chain.below), 3);
-    EXPECT_EQ(check(below, named, true), -13) << "transfers newer than the load data";
+    EXPECT_EQ(check(below, &named, true), -13) << "transfers newer than the load data";
     EXPECT_STRCASEEQ(chain.transfers(chain.below).c_str(), named.c_str());
     saveLater(below, 4);
     EXPECT_EQ(check(below), 0) << "recalculated";
@@ -115,13 +111,13 @@ TEST(TreeCheck, VanishedSourceCycleAndOutdatedData)
     loop.headers.push_back({below, 1, {}});
     ASSERT_EQ(loaddata::writeTransferFile(chain.transfers(chain.purlin), loop),
               loaddata::FormatError::None);
-    EXPECT_EQ(check(below, named), -12);
+    EXPECT_EQ(check(below, &named), -12);
     EXPECT_STRCASEEQ(chain.transfers(chain.below).c_str(), named.c_str());
 
     // A source position that was deleted: the transfer names what no longer exists.
     DeleteFileA(chain.transfers(chain.purlin).c_str());
     DeleteFileA(purlin.c_str());
-    EXPECT_EQ(check(below, named, true), -10);
+    EXPECT_EQ(check(below, &named, true), -10);
     EXPECT_STRCASEEQ(purlin.c_str(), named.c_str());
 }
 

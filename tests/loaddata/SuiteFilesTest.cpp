@@ -24,17 +24,13 @@ namespace
 
 PlanRecord record(const std::string& name, int16_t femNumber = 0)
 {
-    PlanRecord r;
-    r.name = name;
-    r.programCode = "01067";
-    r.fileLetters = "WA";
-    r.femNumber = femNumber;
-    r.status = planStatus(true);
-    r.remark = "Mauerwerkswand KS 20-1,8";
-    r.changes = 3;
-    r.volume = "Band 1";
-    r.group = "Erdgeschoss";
-    return r;
+    return {name, "01067", "WA", femNumber, planStatus(true), "Mauerwerkswand", 3, "Band 1", "EG"};
+}
+
+auto fields(const PlanRecord& r)
+{
+    return std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark,
+                    r.changes, r.volume, r.group);
 }
 
 std::vector<unsigned char> encoded(const PlanFile& plan)
@@ -87,10 +83,8 @@ TEST(PlanFile, RoundTripWithTheSuitesOffsets)
     EXPECT_EQ(plan.records[0].name, name);
     EXPECT_TRUE(plan.records[1].name.empty());
     const PlanRecord& r = plan.records[2];
-    EXPECT_EQ(std::tie(r.name, r.programCode, r.fileLetters, r.femNumber, r.status, r.remark),
-              std::make_tuple("1.03 Wand", "01067", "WA", -12, planStatus(true),
-                              "Mauerwerkswand KS 20-1,8"));
-    EXPECT_EQ(std::tie(r.changes, r.volume, r.group), std::make_tuple(3, "Band 1", "Erdgeschoss"));
+    const PlanRecord expected = record("1.03 Wand", -12);
+    EXPECT_EQ(fields(r), fields(expected));
     EXPECT_EQ(planRemarkField(r).substr(70), "00003");
 }
 

@@ -55,31 +55,22 @@ TEST_F(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
     EXPECT_EQ(Fields(*load.GetComponent(1)), std::make_tuple(1, 1, 121.0, 1.0, 0, 0, 7, 0));
 }
 
-TEST_F(ItemTree, BuildsDistributedReactionsWithOwnCopies)
-{
-    LoadDataBuilder position({"A"}, {"g", "q"});
-    position.DistributedComponents({"qz", "qx"}, 2, 3, 1);
-    const LoadDataRecord& record = position.Record();
-    KVItem item;
-    item.BuildFromLoadData(1, record);
-
-    const KVComponent& c = Component(item, 0, 1, 1);
-    ASSERT_EQ(c.trapezoidCount, 2);
-    const ReactionBlock& block = record.reactions[0][1];
-    ASSERT_NE(c.trapezoids, block.trapezoids + 2);
-    EXPECT_EQ(0, memcmp(c.trapezoids, block.trapezoids + 2, 2 * sizeof(TrapezoidPiece)))
-        << "component 1 takes pieces 2 and 3, carried bytes included";
-    ASSERT_EQ(c.refNodeCount, 1);
-    ASSERT_NE(c.refNodes, block.refNodes);
-    EXPECT_EQ(c.refNodes[0].z, block.refNodes[0].z);
-}
-
-TEST_F(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
+// Distributed components take their own copies of their pieces and nodes; so does a copy.
+TEST_F(ItemTree, CopiesAreDeepAndLeaveAssignmentsBehind)
 {
     LoadDataBuilder position({"A", "B"}, {"g"});
-    position.DistributedComponents({"qz"}, 1, 2, 2);
+    position.DistributedComponents({"qz", "qx"}, 2, 2, 1);
+    const LoadDataRecord& record = position.Record();
     auto item = std::make_unique<KVItem>();
-    item->BuildFromLoadData(1, position.Record());
+    item->BuildFromLoadData(1, record);
+    const KVComponent& built = Component(*item, 1, 0, 1);
+    const ReactionBlock& block = record.reactions[1][0];
+    ASSERT_EQ(built.trapezoidCount, 2);
+    ASSERT_NE(built.trapezoids, block.trapezoids + 2);
+    EXPECT_EQ(0, memcmp(built.trapezoids, block.trapezoids + 2, 2 * sizeof(TrapezoidPiece)))
+        << "component 1 takes pieces 2 and 3, carried bytes included";
+    ASSERT_EQ(built.refNodeCount, 1);
+    ASSERT_NE(built.refNodes, block.refNodes);
     item->m_strPosition = "Pos";
     item->m_dYAxis[2] = 9;
     item->GetSupport(1)->GetLoad(0)->ownLoad = 3;
@@ -95,6 +86,7 @@ TEST_F(ItemTree, CopyIsDeepAndLeavesAssignmentsBehind)
     const KVComponent& c = Component(copy, 1, 0, 0);
     EXPECT_EQ(c.factor, 1.5);
     EXPECT_EQ(c.nodes[1].y, 3.0); // the original's arrays are gone: these are the copy's
+    EXPECT_EQ(c.refNodes[0].z, 1.0);
     EXPECT_EQ(copy.m_loadAssignments.GetSize(), 0);
 }
 

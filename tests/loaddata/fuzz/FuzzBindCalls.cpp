@@ -81,11 +81,11 @@ void call(BindSession& s, Input& in, BindRecord*& copy)
         [&] { s.setPathName(i, mode ? "d010003" : nullptr); },
         [&] { // counts just in and out of range, arrays that may be missing
             static TrapezoidPiece pieces[3];
-            static NodeCoord nodes[3];
+            static NodeCoord coords[3];
             r = {};
             r.positionName = mode ? text : nullptr;
             r.trapezoids = in.next() % 2 ? pieces : nullptr;
-            r.nodes = in.next() % 2 ? nodes : nullptr;
+            r.nodes = in.next() % 2 ? coords : nullptr;
             r.trapezoidCount = i, r.nodeCount = q, r.refNodeCount = in.small();
             s.setRecord(in.small(), &r);
         },

@@ -36,23 +36,37 @@ class ItemTree : public ::testing::Test
 
 } // namespace
 
-TEST_F(ItemTree, BuildsPointReactionsSelectedInRecordOrder)
+// Built from load data, everything is selected in record order; built unselected, nothing.
+TEST_F(ItemTree, BuildsPointReactionsSelectedOrNotAndFindsThemByName)
 {
-    LoadDataBuilder position({"A", "B"}, {"g", "q", "w"}, 7, 2);
+    LoadDataBuilder position({"A", "B", "A"}, {"g", "q", "w"}, 7, 2);
     position.PointComponents({"Fx", "Fz", "My"});
     KVItem item;
     item.m_dOrigin[0] = 5;
     item.BuildFromLoadData(1, position.Record());
-
     EXPECT_EQ(item.m_nCoordinateSystem, 2);
     EXPECT_EQ(item.m_dOrigin[0], 0) << "a built item starts at the global placement";
-    ASSERT_EQ(item.GetSupportCount(), 2);
+    ASSERT_EQ(item.GetSupportCount(), 3);
     const KVLoad& load = *item.GetSupport(1)->GetLoad(2);
     EXPECT_STREQ(load.m_strName, "w");
     EXPECT_EQ(std::make_tuple(item.GetSupport(1)->m_nSelected, load.m_nSelected, load.ownLoad),
               std::make_tuple(1, 1, -1));
     ASSERT_EQ(load.GetComponentCount(), 3);
     EXPECT_EQ(Fields(*load.GetComponent(1)), std::make_tuple(1, 1, 121.0, 1.0, 0, 0, 7, 0));
+
+    item.m_nCoordinateSystem = 3;
+    item.BuildUnselected(position.Record());
+    EXPECT_EQ(item.m_nCoordinateSystem, 3) << "the placement and its code stay";
+    EXPECT_EQ(Fields(Component(item, 0, 0, 0)), std::make_tuple(0, 0, 0.0, 1.0, 0, 0, 7, 0));
+    EXPECT_EQ(item.FindSupport("a"), nullptr) << "names compare case-sensitively";
+    KVSupport& b = *item.FindSupport("B");
+    EXPECT_EQ(b.GetLoad(0)->FindComponent("Fz"), b.GetLoad(0)->GetComponent(1));
+    b.SetSelected(1);
+    EXPECT_EQ(b.GetLoad(1)->GetComponent(1)->m_nSelected, 1);
+    EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
+    b.GetLoad(1)->SetSelected(0);
+    EXPECT_EQ(b.GetLoad(1)->GetComponent(0)->m_nSelected, 0);
+    EXPECT_EQ(b.GetLoad(0)->GetComponent(0)->m_nSelected, 1);
 }
 
 // Distributed components take their own copies of their pieces and nodes; so does a copy.
@@ -88,27 +102,6 @@ TEST_F(ItemTree, CopiesAreDeepAndLeaveAssignmentsBehind)
     EXPECT_EQ(c.nodes[1].y, 3.0); // the original's arrays are gone: these are the copy's
     EXPECT_EQ(c.refNodes[0].z, 1.0);
     EXPECT_EQ(copy.m_loadAssignments.GetSize(), 0);
-}
-
-TEST_F(ItemTree, BuildUnselectedFindAndSetSelected)
-{
-    LoadDataBuilder position({"A", "B", "A"}, {"g", "q"}, 1, 5);
-    position.PointComponents({"Fx", "Fz"});
-    KVItem item;
-    item.m_nCoordinateSystem = 3;
-    item.BuildUnselected(position.Record());
-    EXPECT_EQ(item.m_nCoordinateSystem, 3) << "the placement and its code stay";
-    EXPECT_EQ(Fields(Component(item, 0, 0, 0)), std::make_tuple(0, 0, 0.0, 1.0, 0, 0, 1, 0));
-    EXPECT_EQ(item.FindSupport("a"), nullptr) << "names compare case-sensitively";
-    KVSupport& b = *item.FindSupport("B");
-    EXPECT_EQ(b.GetLoad(0)->FindComponent("Fz"), b.GetLoad(0)->GetComponent(1));
-
-    b.SetSelected(1);
-    EXPECT_EQ(b.GetLoad(1)->GetComponent(1)->m_nSelected, 1);
-    EXPECT_EQ(item.GetSupport(0)->m_nSelected, 0);
-    b.GetLoad(1)->SetSelected(0);
-    EXPECT_EQ(b.GetLoad(1)->GetComponent(0)->m_nSelected, 0);
-    EXPECT_EQ(b.GetLoad(0)->GetComponent(0)->m_nSelected, 1);
 }
 
 TEST_F(ItemTree, RebuildKeepsChoicesByName)

@@ -22,11 +22,6 @@ bool isPurlin(const kvdata::Position& p)
     return p.programCode == "01066";
 }
 
-int indexOf(const kvdata::Building& building, const kvdata::Position& position)
-{
-    return static_cast<int>(&position - building.positions.data());
-}
-
 // Adds to one reaction component of a position's load file, as a recalculation would.
 void changeReaction(const std::string& loadFile, std::size_t support, double by)
 {
@@ -100,7 +95,7 @@ TEST(Staleness, ChangedSourceMakesItsTransfersStaleAndOrdersEverythingBelow)
         project.folders().project.substr(0, project.folders().project.size() - 1);
     EXPECT_TRUE(checked(project).clean()) << "a generated project is current";
     const kvdata::Building& b = project.building();
-    const int purlin = indexOf(b, project.position(isPurlin));
+    const int purlin = static_cast<int>(&project.position(isPurlin) - b.positions.data());
     const std::string source = project.loadFile(b.positions[purlin]);
     changeReaction(source, 0, 1.5);
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 
 using namespace loaddata;
 
@@ -20,94 +21,55 @@ FormatError decode(const std::vector<unsigned char>& file)
     return decodePositionFile(file, data);
 }
 
-std::vector<unsigned char> encoded(const PositionLoadData& data)
-{
-    std::vector<unsigned char> file;
-    EXPECT_EQ(encodePositionFile(data, file), FormatError::None);
-    return file;
-}
-
 } // namespace
 
 TEST(PositionFile, RoundTripsEveryFieldAndEmptyPositions)
 {
-    TempFolder folder;
-    const std::string path = folder.file("d010001.017");
-    PositionLoadData written = samplePosition();
-    written.dataVersion = 7;
-    ASSERT_EQ(writePositionFile(path, written), FormatError::None);
-    PositionLoadData read;
-    uint32_t formatVersion = 0;
-    ASSERT_EQ(readPositionFile(path, read, &formatVersion), FormatError::None);
-    EXPECT_EQ(formatVersion, 1u);
-    EXPECT_TRUE(read == written);
-    EXPECT_EQ(readBytes(path), encoded(written)); // the bytes depend on the data alone
-
-    PositionLoadData noSupports;
-    noSupports.loads = {"g", "q"};
     PositionLoadData noLoads;
     noLoads.supports = {"A", "B", "C"};
     noLoads.coordinateSystem = 3;
     PositionLoadData emptyBlocks = samplePosition();
     for (Reaction& reaction : emptyBlocks.reactions)
         reaction = Reaction{};
-    for (const PositionLoadData& data : {noSupports, noLoads, emptyBlocks, PositionLoadData{}}) {
-        ASSERT_EQ(decodePositionFile(encoded(data), read), FormatError::None);
+    for (const PositionLoadData& data : {samplePosition(), noLoads, emptyBlocks}) {
+        std::vector<unsigned char> file;
+        ASSERT_EQ(encodePositionFile(data, file), FormatError::None);
+        PositionLoadData read;
+        ASSERT_EQ(decodePositionFile(file, read), FormatError::None);
         EXPECT_TRUE(read == data);
     }
 }
 
 TEST(PositionFile, RefusesDataBeyondTheFormat)
 {
-    std::vector<unsigned char> file;
-    PositionLoadData missingBlock = samplePosition();
-    missingBlock.reactions.pop_back();
-    EXPECT_EQ(encodePositionFile(missingBlock, file), FormatError::InvalidData);
-
-    PositionLoadData wrongPieces = samplePosition();
-    wrongPieces.reaction(1, 0).pieces.pop_back();
-    EXPECT_EQ(encodePositionFile(wrongPieces, file), FormatError::InvalidData);
-
-    PositionLoadData longName = samplePosition();
-    longName.loads[1] = std::string(260, 'x');
-    EXPECT_EQ(encodePositionFile(longName, file), FormatError::InvalidData);
-    longName.loads[1] = std::string(259, 'x');
-    EXPECT_EQ(encodePositionFile(longName, file), FormatError::None);
-
-    PositionLoadData zeroInName = samplePosition();
-    zeroInName.reaction(0, 0).components[0].name = std::string("F\0z", 3);
-    EXPECT_EQ(encodePositionFile(zeroInName, file), FormatError::InvalidData);
+    const std::function<void(PositionLoadData&)> changes[] = {
+        [](PositionLoadData& d) { d.reactions.pop_back(); },
+        [](PositionLoadData& d) { d.reaction(1, 0).pieces.pop_back(); },
+        [](PositionLoadData& d) { d.loads[1] = std::string(260, 'x'); },
+        [](PositionLoadData& d) { d.reaction(0, 0).components[0].name = std::string("F\0z", 3); },
+    };
+    for (const auto& change : changes) {
+        PositionLoadData data = samplePosition();
+        change(data);
+        std::vector<unsigned char> file;
+        EXPECT_EQ(encodePositionFile(data, file), FormatError::InvalidData);
+    }
 }
 
 TEST(PositionFile, RefusesDamagedFiles)
 {
-    expectEveryDamageRefused(encoded(samplePosition()), decode);
-
-    // Version, data word, coordinate system, then the support count.
-    const std::vector<unsigned char> leading(12, 0);
-    for (uint32_t count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 1000u})
-        EXPECT_EQ(decode(fileWithHugeCount(kPositionFileKind, leading, count)),
-                  FormatError::BadContent)
-            << count;
-
-    // Many supports and many loads whose product of reaction blocks the file cannot hold.
-    std::vector<unsigned char> content(12, 0);
-    for (int list = 0; list < 2; ++list) {
-        content.insert(content.end(), {0x00, 0x01, 0x00, 0x00}); // 256 empty names
-        content.insert(content.end(), 256 * 4, 0);
-    }
-    EXPECT_EQ(decode(sealContent(kPositionFileKind, content)), FormatError::BadContent);
+    std::vector<unsigned char> good;
+    ASSERT_EQ(encodePositionFile(samplePosition(), good), FormatError::None);
+    expectEveryDamageRefused(good, decode);
 
     // One support, one load, one component with two pieces declared and none stored.
     ByteWriter w;
     for (int32_t value : {1, 0, 1})
         w.i32(value); // version, data word, coordinate system
-    for (int list = 0; list < 2; ++list) {
+    for (const char* name : {"A", "A", "F"}) {
         w.u32(1);
-        w.text("A");
+        w.text(name);
     }
-    w.u32(1);
-    w.text("F");
     w.i32(0);
     w.f64(0.0);
     for (int32_t value : {0, 2, 0, 0, 0})
@@ -122,12 +84,14 @@ TEST(PositionFile, MissingFilesAndFailedSaves)
     TempFolder folder;
     PositionLoadData read;
     EXPECT_EQ(readPositionFile(folder.file("none.017"), read), FormatError::Missing);
-    EXPECT_EQ(writePositionFile(folder.file("no folder/x.017"), samplePosition()),
-              FormatError::WriteFailed);
     const std::string path = folder.file("d010001.017");
-    writeBytes(path, {});
-    EXPECT_EQ(readPositionFile(path, read), FormatError::Truncated);
-    ASSERT_EQ(writePositionFile(path, samplePosition()), FormatError::None);
+    PositionLoadData before = samplePosition();
+    before.dataVersion = 7;
+    ASSERT_EQ(writePositionFile(path, before), FormatError::None);
+    uint32_t formatVersion = 0;
+    ASSERT_EQ(readPositionFile(path, read, &formatVersion), FormatError::None);
+    EXPECT_EQ(formatVersion, 1u);
+    EXPECT_TRUE(read == before);
     const std::vector<unsigned char> old = readBytes(path);
 
     PositionLoadData after = samplePosition();
@@ -145,9 +109,6 @@ TEST(PositionFile, MissingFilesAndFailedSaves)
     EXPECT_EQ(writePositionFile(path, after), FormatError::WriteFailed);
     std::fclose(reader);
     EXPECT_EQ(readBytes(path), old);
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"d010001.017"});
 #endif
     ASSERT_EQ(writePositionFile(path, after), FormatError::None);
-    ASSERT_EQ(readPositionFile(path, read), FormatError::None);
-    EXPECT_EQ(read.supports[0], "changed");
 }

@@ -27,9 +27,7 @@ TEST(WindowPlacement, ParsesNumbersLenientlyAndCountsThem)
     } cases[] = {
         {"100,50,640,480,300", 5, {100, 50, 640, 480, 300}},
         {" -20, +7,x,12px,", 5, {-20, 7, 0, 12, 0}},
-        {"1,2,3,4", 4, {1, 2, 3, 4, 0}},
         {"1,2,3,4,5,6,7", 5, {1, 2, 3, 4, 5}},
-        {"", 0, {0, 0, 0, 0, 0}},
         {nullptr, 0, {0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
@@ -37,8 +35,6 @@ TEST(WindowPlacement, ParsesNumbersLenientlyAndCountsThem)
         EXPECT_EQ(c.count, ParseWindowPlacement(c.text, p)) << (c.text ? c.text : "null");
         EXPECT_EQ(c.fields, Fields(p)) << (c.text ? c.text : "null");
     }
-    WindowPlacement p;
-    EXPECT_EQ(1, ParseWindowPlacement("99999999999999999999", p));
 }
 
 TEST(WindowPlacement, PageReadsOnlyCompleteValuesAndWritesWhatItReads)
@@ -52,9 +48,6 @@ TEST(WindowPlacement, PageReadsOnlyCompleteValuesAndWritesWhatItReads)
     };
     // The editor's value keeps its own name: the page reads none.
     WritePlacementValue(key, settings::kWindow, {-5, 10, 800, 600, 0});
-    EXPECT_EQ(5, ReadPlacementValue(key, settings::kWindow, p));
-    EXPECT_EQ((std::vector<long>{-5, 10, 800, 600, 0}), Fields(p));
-    p = {-1, -1, -1, -1, -1};
     EXPECT_EQ(0, read());
     EXPECT_EQ(Fields({}), Fields(p));
 
@@ -62,11 +55,11 @@ TEST(WindowPlacement, PageReadsOnlyCompleteValuesAndWritesWhatItReads)
     ASSERT_EQ(1, read());
     EXPECT_EQ((std::vector<long>{100, 50, 640, 480, 300}), Fields(p));
 
-    sandbox.SetString(settings::kWindowManager, "100,50,640,480");
-    EXPECT_EQ(0, read());
-    EXPECT_EQ(Fields({}), Fields(p));
-
-    // A value longer than the 1027 characters the reader takes counts as absent.
-    sandbox.SetString(settings::kWindowManager, ("1,2,3,4,5" + std::string(1100, ' ')).c_str());
-    EXPECT_EQ(0, read());
+    // Incomplete, or longer than the 1027 characters the reader takes: absent.
+    for (const std::string& value :
+         {std::string("100,50,640,480"), "1,2,3,4,5" + std::string(1100, ' ')}) {
+        sandbox.SetString(settings::kWindowManager, value.c_str());
+        EXPECT_EQ(0, read());
+        EXPECT_EQ(Fields({}), Fields(p));
+    }
 }

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 
 using namespace loaddata;
 
@@ -20,124 +20,82 @@ class BindCalls : public ::testing::Test
     void SetUp() override { LoadBindFree(); }
     void TearDown() override { LoadBindFree(); }
 
-    int openForWriting(int records, int headers)
+    int open(int mode, int records = 0, int headers = 0)
     {
-        return InitBindData(m_path.c_str(), 0, &records, &headers);
+        m_records = records;
+        m_headers = headers;
+        return InitBindData(m_path.c_str(), mode, &m_records, &m_headers);
     }
 
     TempFolder m_folder;
     std::string m_path = m_folder.file("d010002.016");
+    int m_records = 0, m_headers = 0;
 };
 
 } // namespace
 
-TEST_F(BindCalls, TransfersWithoutRecords)
+TEST_F(BindCalls, EmptyMissingAndDamagedFilesAndNoFileOpen)
 {
+    char path[264] = "x";
+    BindRecord record{};
+    BindRecord* records = &record;
+    EXPECT_NE(InitBindHeader(path, 1, &m_records, &m_headers), 0);
+    EXPECT_NE(SetIBindStructData(0, &record), 0);
+    EXPECT_NE(LoadBindSerializeData(1), 0);
+    EXPECT_NE(GetTotalCopyOfBinds(&records), 0);
+    EXPECT_EQ(records, nullptr);
+
     TransferData headersOnly = sampleTransfer();
     headersOnly.records.clear();
-    for (const TransferData& data : {TransferData{}, headersOnly}) {
+    for (const TransferData& data : {headersOnly, TransferData{}}) {
         ASSERT_EQ(writeThroughCalls(m_path, data), 0);
         TransferData read;
         ASSERT_EQ(readThroughCalls(m_path, read), 0);
         EXPECT_TRUE(read == data);
     }
     // The records of an empty file are no array at all.
-    ASSERT_EQ(writeThroughCalls(m_path, TransferData{}), 0);
-    int n = -1, h = -1;
-    ASSERT_EQ(InitBindData(m_path.c_str(), 1, &n, &h), 0);
+    ASSERT_EQ(open(1), 0);
     ASSERT_EQ(LoadBindSerializeData(1), 0);
-    BindRecord* records = reinterpret_cast<BindRecord*>(&n);
+    records = &record;
     EXPECT_EQ(GetTotalCopyOfBinds(&records), 0);
     EXPECT_EQ(records, nullptr);
-    FreeTotalCopyOfBinds(0, &records);
-}
+    EXPECT_NE(open(1), 0) << "a second open before LoadBindFree";
+    LoadBindFree();
 
-TEST_F(BindCalls, MissingFileReadsAsEmptyDamagedFileFails)
-{
-    int n = -1, h = -1;
-    ASSERT_EQ(InitBindData(m_path.c_str(), 1, &n, &h), 0);
-    EXPECT_EQ(n, 0);
-    EXPECT_EQ(h, 0);
-    int a = 0, version = 0;
-    EXPECT_EQ(BindGetVersions(&a, &version), 0);
-    EXPECT_GE(a, 1);
-    EXPECT_GE(version, 1);
+    std::remove(m_path.c_str());
+    ASSERT_EQ(open(1, -1, -1), 0);
+    EXPECT_EQ(m_records + m_headers, 0);
     LoadBindFree();
     EXPECT_TRUE(m_folder.names().empty()); // reading creates nothing
 
-    writeBytes(m_path, {'L', 'D', 'T', 'F', 1, 0, 0, 0, 9, 9});
-    n = h = 5;
-    EXPECT_NE(InitBindData(m_path.c_str(), 1, &n, &h), 0);
-    EXPECT_EQ(n, 0);
-    EXPECT_EQ(h, 0);
     // A failed open leaves nothing open: the next one needs no LoadBindFree first.
+    writeBytes(m_path, {'L', 'D', 'T', 'F', 1, 0, 0, 0, 9, 9});
+    EXPECT_NE(open(1, 5, 5), 0);
+    EXPECT_EQ(m_records + m_headers, 0);
+    EXPECT_NE(InitBindData(m_folder.file("").c_str(), 1, &m_records, &m_headers), 0);
     ASSERT_EQ(writeThroughCalls(m_path, sampleTransfer()), 0);
-    std::vector<unsigned char> bytes = readBytes(m_path);
-    bytes[bytes.size() / 2] ^= 0x10;
-    writeBytes(m_path, bytes);
-    EXPECT_NE(InitBindData(m_path.c_str(), 1, &n, &h), 0);
-    EXPECT_NE(InitBindData(m_folder.file("").c_str(), 1, &n, &h), 0); // a folder
-}
-
-TEST_F(BindCalls, CallsWithoutAnOpenFileFail)
-{
-    char path[264] = "x";
-    int a = 1, b = 1;
-    double x = 0, y = 0, z = 0;
-    double q[4] = {};
-    BindRecord record{};
-    BindRecord* records = &record;
-    EXPECT_NE(InitBindHeader(path, 1, &a, &b), 0);
-    EXPECT_NE(InitBindHeader(path, 0, &a, &b), 0);
-    EXPECT_NE(InitZuordTabelle(1, &a, &b), 0);
-    EXPECT_NE(SetIPathName(0, "d010001"), 0);
-    EXPECT_NE(SetIBindStructData(0, &record), 0);
-    EXPECT_NE(BindNodeCoords(1, 0, 0, &x, &y, &z), 0);
-    EXPECT_NE(BindRefNodeCoords(0, 0, 0, &x, &y, &z), 0);
-    EXPECT_NE(BindTrapezoidLoad(1, 0, 0, &a, &q[0], &q[1], &q[2], &q[3]), 0);
-    EXPECT_NE(LoadBindSerializeData(0), 0);
-    EXPECT_NE(LoadBindSerializeData(1), 0);
-    EXPECT_NE(BindGetVersions(&a, &b), 0);
-    EXPECT_NE(GetTotalCopyOfBinds(&records), 0);
-    EXPECT_EQ(records, nullptr);
-    EXPECT_NE(GetIPathName(0, path), 0);
-    EXPECT_NE(GetIBindStructData(0, &record), 0);
-    FreeTotalCopyOfBinds(1, &records);
-    LoadBindFree();
-    LoadBindFree();
-}
-
-TEST_F(BindCalls, SecondOpenBeforeFreeFails)
-{
-    ASSERT_EQ(openForWriting(0, 0), 0);
-    int n = 0, h = 0;
-    EXPECT_NE(InitBindData(m_path.c_str(), 1, &n, &h), 0);
-    EXPECT_NE(openForWriting(0, 0), 0);
-    EXPECT_EQ(LoadBindSerializeData(0), 0); // the first one is still intact
-    LoadBindFree();
-    EXPECT_EQ(InitBindData(m_path.c_str(), 1, &n, &h), 0);
 }
 
 TEST_F(BindCalls, WritingChecksOrderAndArguments)
 {
-    int n = -1, h = 0;
-    EXPECT_NE(InitBindData(m_path.c_str(), 0, &n, &h), 0);
-    EXPECT_NE(InitBindData(m_path.c_str(), 2, &n, &h), 0);
-    EXPECT_NE(InitBindData(nullptr, 0, &n, &h), 0);
-    EXPECT_NE(InitBindData(m_path.c_str(), 0, nullptr, &h), 0);
-    ASSERT_EQ(openForWriting(1, 1), 0);
-
+    EXPECT_NE(open(2, 1, 1), 0);
+    EXPECT_NE(open(0, -1, 0), 0);
     char path[264] = "C:\\Projekt\\d010001.017";
     int number = 1, rows = 1, one = 1;
-    EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // no header yet
-    std::string longPath(260, 'p');                // longer than any reader's buffer allows
-    EXPECT_NE(InitBindHeader(&longPath[0], 0, &number, &rows), 0);
+    ASSERT_EQ(open(0, 0, 1), 0); // one header with one row, no records
     ASSERT_EQ(InitBindHeader(path, 0, &number, &rows), 0);
-    EXPECT_NE(InitBindHeader(path, 0, &number, &rows), 0); // only one header announced
-    EXPECT_NE(LoadBindSerializeData(0), 0);                // its row is missing
+    EXPECT_NE(LoadBindSerializeData(0), 0) << "its row is missing";
+    LoadBindFree();
+
+    ASSERT_EQ(open(0, 1, 1), 0);
+    EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // no header yet
+    std::string longText(260, 'p');                // longer than any reader's buffer allows
+    EXPECT_NE(InitBindHeader(&longText[0], 0, &number, &rows), 0);
+    ASSERT_EQ(InitBindHeader(path, 0, &number, &rows), 0);
     EXPECT_NE(InitBindHeader(path, 1, &number, &rows), 0); // reading while writing
     ASSERT_EQ(InitZuordTabelle(0, &one, &one), 0);
-    EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // one row announced
+    EXPECT_NE(InitZuordTabelle(0, &one, &one), 0);         // one row announced
+    EXPECT_NE(InitBindHeader(path, 0, &number, &rows), 0); // only one header announced
 
     double x = 1, y = 2, z = 3;
     int kind = 0;
@@ -145,12 +103,8 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     EXPECT_NE(LoadBindSerializeData(0), 0);            // the record is missing
     TransferRecord sample = sampleTransfer().records[1];
     BindRecord record = sample.fields;
-    record.positionName = nullptr;
+    record.positionName = &longText[0];
     EXPECT_NE(SetIBindStructData(0, &record), 0);
-    std::string longName(260, 'p');
-    record.positionName = &longName[0];
-    EXPECT_NE(SetIBindStructData(0, &record), 0);
-    EXPECT_NE(SetIPathName(0, longName.c_str()), 0);
     record.positionName = &sample.positionName[0];
     record.trapezoids = sample.trapezoids.data();
     record.refNodeCount = 0;
@@ -160,23 +114,17 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     record.nodeCount = 2;
     ASSERT_EQ(SetIBindStructData(0, &record), 0);
     EXPECT_NE(SetIBindStructData(1, &record), 0);
-    EXPECT_NE(SetIBindStructData(-1, &record), 0);
-    EXPECT_NE(SetIPathName(1, "d010001"), 0);
     EXPECT_NE(BindNodeCoords(0, 0, 2, &x, &y, &z), 0);
     EXPECT_NE(BindNodeCoords(0, 0, 0, nullptr, &y, &z), 0);
-    EXPECT_NE(BindRefNodeCoords(0, 0, 0, &x, &y, &z), 0); // none announced
     EXPECT_EQ(BindNodeCoords(0, 0, 1, &x, &y, &z), 0);
     EXPECT_NE(BindTrapezoidLoad(0, 0, 2, &kind, &x, &y, &z, &z), 0);
-    EXPECT_NE(BindTrapezoidLoad(1, 0, 0, &kind, &x, &y, &z, &z), 0); // reading while writing
     ASSERT_EQ(LoadBindSerializeData(0), 0);
     EXPECT_NE(LoadBindSerializeData(0), 0); // stored once
-    EXPECT_NE(SetIPathName(0, "d010001"), 0);
     LoadBindFree();
 
     TransferData read;
     ASSERT_EQ(readThroughCalls(m_path, read), 0);
     ASSERT_EQ(read.records.size(), 1u);
-    EXPECT_TRUE(read.records[0].nodes[0] == (NodeCoord{0, 0, 0}));
     EXPECT_TRUE(read.records[0].nodes[1] == (NodeCoord{1, 2, 3}));
     EXPECT_TRUE(read.records[0].trapezoids == sample.trapezoids); // carried bytes kept
     EXPECT_EQ(read.records[0].pathName, "");
@@ -185,50 +133,35 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
 TEST_F(BindCalls, ReadingChecksOrderAndArguments)
 {
     ASSERT_EQ(writeThroughCalls(m_path, sampleTransfer()), 0);
-    int n = 0, h = 0;
-    ASSERT_EQ(InitBindData(m_path.c_str(), 1, &n, &h), 0);
-    ASSERT_EQ(n, 4);
-    ASSERT_EQ(h, 3);
+    ASSERT_EQ(open(1), 0);
     char path[264];
     BindRecord record{};
     EXPECT_NE(GetIBindStructData(0, &record), 0); // records only after LoadBindSerializeData
-    EXPECT_NE(GetIPathName(0, path), 0);
     int number = 0, rows = 0, a = 0, b = 0;
     EXPECT_NE(InitZuordTabelle(1, &a, &b), 0); // before the first header
-    EXPECT_NE(InitBindHeader(nullptr, 1, &number, &rows), 0);
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
-    EXPECT_STREQ(path, "C:\\Projekt\\d010001.017");
-    EXPECT_EQ(rows, 3);
     EXPECT_NE(InitZuordTabelle(0, &a, &b), 0); // writing while reading
     // Headers may be passed over with their rows unread.
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
     EXPECT_EQ(number, -12);
     ASSERT_EQ(InitZuordTabelle(1, &a, &b), 0);
-    EXPECT_EQ(b, 1);
     EXPECT_NE(InitZuordTabelle(1, &a, &b), 0);
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
-    EXPECT_EQ(rows, 0);
     EXPECT_NE(InitBindHeader(path, 1, &number, &rows), 0); // only three
 
     EXPECT_NE(LoadBindSerializeData(0), 0);
     ASSERT_EQ(LoadBindSerializeData(1), 0);
     EXPECT_NE(GetIBindStructData(4, &record), 0);
-    EXPECT_NE(GetIBindStructData(-1, &record), 0);
-    EXPECT_NE(GetIBindStructData(0, nullptr), 0);
-    EXPECT_NE(GetIPathName(0, nullptr), 0);
-    EXPECT_NE(SetIPathName(0, "x"), 0);
     double x, y, z;
     int kind;
     EXPECT_NE(BindNodeCoords(1, 0, 0, &x, &y, &z), 0); // record 0 has no nodes
     EXPECT_NE(BindTrapezoidLoad(1, 1, 2, &kind, &x, &y, &z, &z), 0);
-    EXPECT_EQ(BindTrapezoidLoad(1, 1, 1, &kind, &x, &y, &z, &z), 0);
 
     BindRecord* first = nullptr;
     BindRecord* second = nullptr;
     ASSERT_EQ(GetTotalCopyOfBinds(&first), 0);
     ASSERT_EQ(GetTotalCopyOfBinds(&second), 0);
     ASSERT_NE(first, second);
-    EXPECT_EQ(first[2].transferNumber, -12);
     // Records lie 172 bytes apart on i686, the layout's size on x86_64.
     EXPECT_EQ(reinterpret_cast<char*>(&first[1]) - reinterpret_cast<char*>(&first[0]),
               long(sizeof(BindRecord)));
@@ -241,5 +174,4 @@ TEST_F(BindCalls, ReadingChecksOrderAndArguments)
     FreeTotalCopyOfBinds(4, &first);
     EXPECT_EQ(first, nullptr);
     LoadBindFree(); // releases the second copy too
-    FreeTotalCopyOfBinds(4, &second);
 }

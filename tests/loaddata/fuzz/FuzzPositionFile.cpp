@@ -24,7 +24,7 @@ void readAndCheck(const std::vector<unsigned char>& file)
     if (loadDataFromRecord(record, back) != FormatError::None)
         std::abort();
     releaseLoadDataRecord(record);
-    back.dataVersion = data.dataVersion;  // a record carries no version: writing sets it
+    back.dataVersion = data.dataVersion; // a record carries no version: writing sets it
     std::vector<unsigned char> again;
     if (encodePositionFile(back, again) != FormatError::None || again != file)
         std::abort();

@@ -44,16 +44,7 @@ class HostFixture : public ::testing::Test
         return listed;
     }
 
-    RegistrySandbox m_sandbox{kSettingsKeyPath};
-    GeneratedProject m_generated;
-    host::HostProject m_project;
-};
-
-// The same with the host's main window, run while a script drives it; the script's last
-// step is the main window's Close.
-class HostWindowTest : public HostFixture
-{
-  protected:
+    // The host's main window, run while script drives it and then closes it.
     void Run(const std::function<void(harness::Window main)>& script)
     {
         host::CHostWindow window(m_project);
@@ -64,4 +55,8 @@ class HostWindowTest : public HostFixture
                                  main.Control(IDCANCEL).Click();
                              });
     }
+
+    RegistrySandbox m_sandbox{kSettingsKeyPath};
+    GeneratedProject m_generated;
+    host::HostProject m_project;
 };

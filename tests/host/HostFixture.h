@@ -1,6 +1,5 @@
-// A generated project registered as the suite's current one, opened by the host, in an
-// empty settings key whose "ProgramPath" names the test program's folder (where the build
-// puts the module and its language libraries) and whose language is German.
+// A generated project, the suite's current one, opened by the host; the settings name the
+// test program's folder (where the module and its language libraries are) and German.
 #pragma once
 
 #include "host/CHostWindow.h"
@@ -16,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 class HostFixture : public ::testing::Test
 {

@@ -1,10 +1,8 @@
-// The project the host opens: positions, design programs, states and load files from the
-// plan file, found by name or by either file, the states written back to the plan file, and
-// where a project is found.
+// The project the host opens: its positions, states and load files from the plan file, found
+// by name or by either file, the states written back, and where the project is found.
 #include "HostFixture.h"
 
 #include "host/ProjectLocation.h"
-#include "loaddata/SuiteEnvironment.h"
 
 #include <sstream>
 
@@ -21,7 +19,7 @@ std::string programName(const kvdata::Building& building, const std::string& cod
     return "";
 }
 
-TEST_F(HostFixture, ListsFindsAndRecordsThePositionsOfThePlanFile)
+TEST_F(HostFixture, ListsFindsAndRecordsThePositionsOfTheCurrentProject)
 {
     // A position without load file is listed without load data.
     ASSERT_TRUE(DeleteFileA(m_project.positions()[1].loadFile.c_str()));
@@ -61,34 +59,12 @@ TEST_F(HostFixture, ListsFindsAndRecordsThePositionsOfThePlanFile)
     host::HostProject reopened;
     ASSERT_TRUE(reopened.open(m_project.directory(), m_generated.folders().programRoot, error));
     EXPECT_EQ(PositionState::Calculated, reopened.positions()[6].state);
-}
 
-TEST_F(HostFixture, TheSuitesCurrentProjectANamedFolderAndTheSampleAreFound)
-{
+    // Without a choice the host opens the suite's current project.
     std::ostringstream report;
-    std::string folder, error;
-    const std::string& project = m_generated.folders().project;
+    std::string folder;
     ASSERT_TRUE(host::locateProject({}, folder, report, error)) << error;
-    EXPECT_EQ(project, folder);
-    ASSERT_TRUE(
-        host::locateProject({host::ProjectChoice::Kind::Folder, project}, folder, report, error));
-    EXPECT_EQ(project, folder);
-    // A folder without plan file is no project (the command line's failures: CommandLineTest).
-    host::HostProject none;
-    EXPECT_FALSE(none.open(m_generated.folders().root, m_generated.folders().programRoot, error));
-    EXPECT_NE(std::string::npos, error.find("plann")) << error;
-
-    // The sample is generated once, then found, and is the suite's current project.
-    const std::string root = m_generated.folders().root + "sample";
-    for (const char* expected : {"sample project generated in ", "sample project "}) {
-        report.str("");
-        ASSERT_TRUE(
-            host::locateProject({host::ProjectChoice::Kind::Sample, root}, folder, report, error))
-            << error;
-        EXPECT_EQ(expected + root + "\n", report.str());
-        EXPECT_EQ(root + "\\projekt\\", folder);
-        EXPECT_EQ(folder, loaddata::currentProjectDirectory());
-    }
+    EXPECT_EQ(m_generated.folders().project, folder);
 }
 
 } // namespace

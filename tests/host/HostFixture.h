@@ -1,6 +1,5 @@
-// A generated project registered as the suite's current one, opened by the host, in an
-// empty settings key whose "ProgramPath" names the test program's folder (where the build
-// puts the module and its language libraries) and whose language is German.
+// A generated project, the suite's current one, opened by the host; the settings name the
+// test program's folder (where the module and its language libraries are) and German.
 #pragma once
 
 #include "host/CHostWindow.h"
@@ -16,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 class HostFixture : public ::testing::Test
 {
@@ -44,16 +45,7 @@ class HostFixture : public ::testing::Test
         return listed;
     }
 
-    RegistrySandbox m_sandbox{kSettingsKeyPath};
-    GeneratedProject m_generated;
-    host::HostProject m_project;
-};
-
-// The same with the host's main window, run while a script drives it; the script's last
-// step is the main window's Close.
-class HostWindowTest : public HostFixture
-{
-  protected:
+    // The host's main window, run while script drives it and then closes it.
     void Run(const std::function<void(harness::Window main)>& script)
     {
         host::CHostWindow window(m_project);
@@ -64,4 +56,8 @@ class HostWindowTest : public HostFixture
                                  main.Control(IDCANCEL).Click();
                              });
     }
+
+    RegistrySandbox m_sandbox{kSettingsKeyPath};
+    GeneratedProject m_generated;
+    host::HostProject m_project;
 };

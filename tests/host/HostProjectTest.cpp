@@ -1,22 +1,15 @@
-// The project the host opens: positions, design programs and states from the plan file,
-// load files found as the suite finds them, the states a calculation and a change of
-// transfers leave in the plan file, and where the project is found.
+// The project the host opens: its positions, states and load files from the plan file, found
+// by name or by either file, the states written back, and where the project is found.
 #include "HostFixture.h"
 
 #include "host/ProjectLocation.h"
-#include "loaddata/SuiteEnvironment.h"
 
 #include <sstream>
 
 namespace
 {
 
-host::PositionState expectedState(const kvdata::Position& p)
-{
-    if (p.changes > 0)
-        return host::PositionState::Changed;
-    return p.calculated ? host::PositionState::Calculated : host::PositionState::NotCalculated;
-}
+using host::PositionState;
 
 std::string programName(const kvdata::Building& building, const std::string& code)
 {
@@ -26,7 +19,7 @@ std::string programName(const kvdata::Building& building, const std::string& cod
     return "";
 }
 
-TEST_F(HostFixture, ListsEveryPositionOfThePlanFileWithProgramStateAndLoadFile)
+TEST_F(HostFixture, ListsFindsAndRecordsThePositionsOfTheCurrentProject)
 {
     // A position without load file is listed without load data.
     ASSERT_TRUE(DeleteFileA(m_project.positions()[1].loadFile.c_str()));
@@ -36,77 +29,42 @@ TEST_F(HostFixture, ListsEveryPositionOfThePlanFileWithProgramStateAndLoadFile)
     const auto& positions = m_project.positions();
     ASSERT_EQ(listed.size(), positions.size());
     EXPECT_EQ(m_generated.building().projectName, m_project.name());
-    bool seen[3] = {};
+    bool seen[4] = {};
     for (std::size_t i = 0; i < listed.size(); ++i) {
         const kvdata::Position& p = *listed[i];
+        SCOPED_TRACE(p.name);
         EXPECT_EQ(p.name, positions[i].name);
         EXPECT_EQ(programName(m_generated.building(), p.programCode), positions[i].program);
         EXPECT_EQ(m_generated.folders().project + p.loadFileName(), positions[i].loadFile);
-        EXPECT_EQ(p.loadFileName().substr(0, 7), positions[i].baseName());
-        if (i == 1)
-            continue;
-        EXPECT_EQ(expectedState(p), positions[i].state) << p.name;
-        seen[static_cast<int>(positions[i].state)] = true;
+        const PositionState state = i == 1          ? PositionState::NoLoadData
+                                    : p.changes > 0 ? PositionState::Changed
+                                    : p.calculated  ? PositionState::Calculated
+                                                    : PositionState::NotCalculated;
+        EXPECT_EQ(state, positions[i].state);
+        seen[static_cast<int>(state)] = true;
     }
-    EXPECT_TRUE(seen[0] && seen[1] && seen[2]) << "the sample has every state";
-    EXPECT_EQ(host::PositionState::NoLoadData, positions[1].state);
-}
+    EXPECT_TRUE(seen[0] && seen[1] && seen[2] && seen[3]) << "the sample has every state";
 
-TEST_F(HostFixture, FindsAPositionByNameWithoutRegardToCaseOrByEitherOfItsFiles)
-{
-    const host::HostPosition& third = m_project.positions()[2];
-    std::string lowerName = third.name;
-    for (char& c : lowerName)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    EXPECT_EQ(2, m_project.find(lowerName));
-    EXPECT_EQ(2, m_project.find(third.loadFile));
-    EXPECT_EQ(2, m_project.find(third.loadFile.substr(0, third.loadFile.size() - 3) + "016"));
+    // Found by its name without regard to case, or by either of its files.
+    const std::string& file = positions[2].loadFile;
+    std::string lowerName = positions[2].name;
+    std::transform(lowerName.begin(), lowerName.end(), lowerName.begin(), ::tolower);
+    for (const std::string& key : {lowerName, file, file.substr(0, file.size() - 3) + "016"})
+        EXPECT_EQ(2, m_project.find(key)) << key;
     EXPECT_EQ(-1, m_project.find("Pos 999"));
-    EXPECT_EQ(-1, m_project.find(""));
-}
 
-TEST_F(HostFixture, CalculationAndChangedTransfersAreRecordedInThePlanFile)
-{
-    std::size_t open = 0;
-    while (m_project.positions()[open].state != host::PositionState::NotCalculated)
-        ++open;
-    std::string error;
-    ASSERT_TRUE(m_project.markChanged(open, error)) << error;
-    EXPECT_EQ(host::PositionState::Changed, m_project.positions()[open].state);
-    ASSERT_TRUE(m_project.markCalculated(open, error)) << error;
+    ASSERT_TRUE(m_project.markChanged(6, error)) << error;
+    EXPECT_EQ(PositionState::Changed, positions[6].state);
+    ASSERT_TRUE(m_project.markCalculated(6, error)) << error;
     host::HostProject reopened;
     ASSERT_TRUE(reopened.open(m_project.directory(), m_generated.folders().programRoot, error));
-    EXPECT_EQ(host::PositionState::Calculated, reopened.positions()[open].state);
-    EXPECT_FALSE(m_project.markCalculated(m_project.positions().size(), error));
-}
+    EXPECT_EQ(PositionState::Calculated, reopened.positions()[6].state);
 
-TEST_F(HostFixture, TheSuitesCurrentProjectANamedFolderAndTheSampleAreFound)
-{
+    // Without a choice the host opens the suite's current project.
     std::ostringstream report;
-    std::string folder, error;
+    std::string folder;
     ASSERT_TRUE(host::locateProject({}, folder, report, error)) << error;
     EXPECT_EQ(m_generated.folders().project, folder);
-    ASSERT_TRUE(host::locateProject(
-        {host::ProjectChoice::Kind::Folder, m_generated.folders().project}, folder, report, error));
-    EXPECT_EQ(m_generated.folders().project, folder);
-    // A folder without plan file is no project.
-    EXPECT_FALSE(host::locateProject(
-        {host::ProjectChoice::Kind::Folder, m_generated.folders().root}, folder, report, error));
-    host::HostProject none;
-    EXPECT_FALSE(none.open(m_generated.folders().root, m_generated.folders().programRoot, error));
-    EXPECT_NE(std::string::npos, error.find("plann")) << error;
-
-    // The sample is generated once, then found, and is the suite's current project.
-    const std::string root = m_generated.folders().root + "sample";
-    for (const char* expected : {"sample project generated in ", "sample project "}) {
-        report.str("");
-        ASSERT_TRUE(
-            host::locateProject({host::ProjectChoice::Kind::Sample, root}, folder, report, error))
-            << error;
-        EXPECT_EQ(expected + root + "\n", report.str());
-        EXPECT_EQ(root + "\\projekt\\", folder);
-        EXPECT_EQ(folder, loaddata::currentProjectDirectory());
-    }
 }
 
 } // namespace

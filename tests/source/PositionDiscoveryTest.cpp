@@ -120,7 +120,7 @@ const struct {
      }},
     {"a plan file shorter than 361 bytes",
      [](T& t, Shown& e) {
-         Cut(Plan(t), 360), e = {{}, -1};
+         Cut(Plan(t), 360), e = {{}, -1, {}};
      }},
     {"plan file and program name file cut within a record: the records before it",
      [](T& t, Shown& e) {
@@ -137,7 +137,7 @@ const struct {
      }},
     {"without the project list, a current directory without a plan file",
      [](T& t, Shown& e) {
-         WithoutProjectList(t, t.m_project->folders().root), e = {{}, -1};
+         WithoutProjectList(t, t.m_project->folders().root), e = {{}, -1, {}};
      }},
     {"the FEM project: 4-digit, 5-digit and negative numbers, the own name left out",
      [](T& t, Shown& e) {
@@ -149,7 +149,7 @@ const struct {
      [](T& t, Shown& e) {
          t.m_sheet->m_nInitialGroup = 1;
          t.m_settings.SetString(settings::kCurOrvexPath, std::string(300, 'x').c_str());
-         e = {{}, -1};
+         e = {{}, -1, {}};
      }},
 };
 } // namespace
@@ -162,7 +162,7 @@ TEST(PositionDiscovery, ListsThePositionsThePlanFileAndTheLoadFilesGive)
         const int copies = PlanCopies();
         {
             SheetTest t("deu");
-            Shown e{NamesOf(t, false, t.m_sheet->m_strOwnPosition.GetString())};
+            Shown e{NamesOf(t, false, t.m_sheet->m_strOwnPosition.GetString()), 0, {}};
             c.prepare(t, e);
             const fs::path directory = fs::current_path();
             t.Run([&](harness::Window sheet) {

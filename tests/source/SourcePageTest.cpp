@@ -71,11 +71,6 @@ class SourcePage : public ::testing::TestWithParam<const char*>
         EXPECT_LT(sheet.Control(IDCANCEL).Rect().right, sheet.Control(IDHELP).Rect().left);
     }
     KVItem& Item() const { return *t.m_sheet->m_pItem; }
-    void SetNumbers(const std::vector<std::pair<const char*, DWORD>>& numbers)
-    {
-        for (const auto& [name, value] : numbers)
-            t.m_settings.SetNumber(name, value);
-    }
 
     SheetTest t{GetParam()};
 };
@@ -83,17 +78,18 @@ INSTANTIATE_TEST_SUITE_P(Languages, SourcePage, ::testing::Values("deu", "eng"))
 } // namespace
 
 // A new transfer opens on the stored rows (case aside, brought into the lists) and the
-// stored direction; OK fills the item and stores the choices. The status text follows the
+// stored direction; each button opens its dialog over the page, whose OK changes the item
+// in place; OK fills the item and stores the choices. The status text follows the
 // position's calculation.
 TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoices)
 {
     const kvdata::Position& beam = t.Find(kBeam);
     std::string stored = beam.name;
     t.m_settings.SetString(settings::kCurPosition, CharLowerA(&stored[0]));
-    SetNumbers({{settings::kCurSupport, 5},
-                {settings::kCurLoad, 1},
-                {settings::kCurComponent, DWORD(-1)},
-                {settings::kCurDirect, 1}});
+    for (auto [name, value] :
+         {std::pair(settings::kCurSupport, 5), std::pair(settings::kCurLoad, 1),
+          std::pair(settings::kCurComponent, -1), std::pair(settings::kCurDirect, 1)})
+        t.m_settings.SetNumber(name, DWORD(value));
     ASSERT_EQ(IDOK, t.Run([&](Window sheet) {
         ExpectSheetTexts(sheet, "", IDS_SHEET_CANCEL);
         const Window positions = sheet.Control(IDC_POSITION_LIST);
@@ -105,6 +101,15 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
         EXPECT_EQ(BST_CHECKED, sheet.Control(IDC_DIRECTION_PLUS).Checked());
         EXPECT_EQ(Printed("%lf\r\n", beam.supports[2].byLoad[1][0].value),
                   sheet.Control(IDC_COMPONENT_VALUE).Text());
+        for (auto [button, list, row] : {std::tuple(IDC_FACTOR, IDC_VALUE_LIST, -1),
+                                         std::tuple(IDC_IDEALISATION, IDC_VALUE_LIST, 2),
+                                         std::tuple(IDC_ORIENTATION, IDC_ORIENTATION_LIST, 1)}) {
+            sheet.Control(button).Click();
+            const Window dialog = harness::WaitForDialog(list);
+            row < 0 ? dialog.Control(list).Type("2") : dialog.Control(list).SelectRow(row);
+            dialog.Control(IDOK).Click();
+            harness::WaitUntilGone(dialog);
+        }
         sheet.Control(IDC_DIRECTION_MINUS).Click();
         sheet.Control(IDC_COMPONENTS).SelectRow(2);
         sheet.Control(IDOK).Click();
@@ -116,6 +121,12 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
     EXPECT_EQ(t.m_project->folders().project, Item().m_strDirectory.GetString());
     EXPECT_EQ(beam.supports.size(), size_t(Item().GetSupportCount()));
     EXPECT_STREQ("Durchlauftr\xe4ger Stahlbeton", Item().m_strProgram.GetString());
+    const KVComponent& first = *Item().GetSupport(0)->GetLoad(0)->GetComponent(0);
+    EXPECT_EQ(2.0, first.factor);
+    EXPECT_EQ(2, first.idealisation);
+    const OrientationRow& row =
+        OrientationTable(Item().m_nCoordinateSystem == t.m_sheet->m_nOwnCoordinateSystem)[1];
+    EXPECT_TRUE(std::equal(row.xAxis, row.xAxis + 3, Item().m_dXAxis));
     for (const auto& [name, value] :
          {std::pair<const char*, std::string>{settings::kCurDirect, "0"},
           {settings::kCurSupport, "2"},
@@ -136,15 +147,29 @@ TEST_P(SourcePage, NewTransferSelectsStoredRowsWithinTheListsAndOKKeepsTheChoice
     }
 }
 
-// Editing (here for a repair) keeps the choices and the placement while the position
-// stays; another position starts afresh.
-TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
+// A support's check box changes the tree, with everything below it, when its row is
+// selected again. Editing (here for a repair) keeps the choices and the placement while
+// the position stays; another position starts afresh.
+TEST_P(SourcePage, CheckBoxesReachTheTreeAndEditingKeepsTheChoices)
 {
-    t.Remember(kBeam);
-    ASSERT_EQ(IDOK, t.Run([](Window sheet) { sheet.Control(IDOK).Click(); }));
+    const std::vector<int> loads(t.Remember(kBeam).loads.size(), 1);
+    t.m_settings.SetNumber(settings::kCurSupport, 0);
+    ASSERT_EQ(IDOK, t.Run([&](Window sheet) {
+        const Window supports = sheet.Control(IDC_SUPPORTS);
+        supports.ClickCheck(0);
+        EXPECT_EQ(0, supports.RowChecked(0));
+        harness::OnUi([&] { EXPECT_EQ(1, Item().GetSupport(0)->m_nSelected); });
+        EXPECT_EQ(loads, Checks(sheet.Control(IDC_LOAD_LIST)));
+        supports.SelectRow(1);
+        supports.SelectRow(0);
+        EXPECT_EQ(std::vector<int>(loads.size(), 0), Checks(sheet.Control(IDC_LOAD_LIST)));
+        EXPECT_EQ(std::vector<int>(3, 0), Checks(sheet.Control(IDC_COMPONENTS)));
+        sheet.Control(IDOK).Click();
+    }));
     KVItem edited(Item());
+    EXPECT_EQ(0, edited.GetSupport(0)->m_nSelected);
+    EXPECT_EQ(0, edited.GetSupport(0)->GetLoad(loads.size() - 1)->GetComponent(2)->m_nSelected);
     edited.m_strName = "V7";
-    edited.GetSupport(0)->SetSelected(0);
     edited.GetSupport(2)->GetLoad(0)->ownLoad = 2;
     edited.SetFactorAndIdealisation(1.5, 2);
     edited.m_dOrigin[1] = 2.5;
@@ -176,28 +201,6 @@ TEST_P(SourcePage, EditingKeepsTheChoicesAndAnotherPositionStartsAfresh)
     expectChoices(1, 1.0, 0.0);
 }
 
-// A support's check box changes the tree, with everything below it, when its row is
-// selected again.
-TEST_P(SourcePage, ACheckBoxReachesTheTreeWhenItsRowIsSelectedAgain)
-{
-    const std::vector<int> loads(t.Remember(kBeam).loads.size(), 1);
-    t.m_settings.SetNumber(settings::kCurSupport, 0);
-    t.Run([&](Window sheet) {
-        const Window supports = sheet.Control(IDC_SUPPORTS);
-        supports.ClickCheck(0);
-        EXPECT_EQ(0, supports.RowChecked(0));
-        harness::OnUi([&] { EXPECT_EQ(1, Item().GetSupport(0)->m_nSelected); });
-        EXPECT_EQ(loads, Checks(sheet.Control(IDC_LOAD_LIST)));
-        supports.SelectRow(1);
-        supports.SelectRow(0);
-        EXPECT_EQ(std::vector<int>(loads.size(), 0), Checks(sheet.Control(IDC_LOAD_LIST)));
-        EXPECT_EQ(std::vector<int>(3, 0), Checks(sheet.Control(IDC_COMPONENTS)));
-        sheet.Control(IDOK).Click();
-    });
-    EXPECT_EQ(0, Item().GetSupport(0)->m_nSelected);
-    EXPECT_EQ(0, Item().GetSupport(0)->GetLoad(loads.size() - 1)->GetComponent(2)->m_nSelected);
-}
-
 // A distributed component's value lists its points; the joint of two pieces once.
 TEST_P(SourcePage, ScreenshotOfADistributedComponentShowsTheJointOnce)
 {
@@ -215,66 +218,34 @@ TEST_P(SourcePage, ScreenshotOfADistributedComponentShowsTheJointOnce)
     });
 }
 
-// Each button opens its dialog over the page; its OK changes the item in place.
-TEST_P(SourcePage, ButtonsOpenFactorIdealisationAndOrientationOnTheCurrentItem)
-{
-    t.Remember(kBeam);
-    ASSERT_EQ(IDOK, t.Run([](Window sheet) {
-        for (auto [button, list, act] : {std::tuple(IDC_FACTOR, IDC_VALUE_LIST, -1),
-                                         std::tuple(IDC_IDEALISATION, IDC_VALUE_LIST, 2),
-                                         std::tuple(IDC_ORIENTATION, IDC_ORIENTATION_LIST, 1)}) {
-            sheet.Control(button).Click();
-            const Window dialog = harness::WaitForDialog(list);
-            act < 0 ? dialog.Control(list).Type("2") : dialog.Control(list).SelectRow(act);
-            dialog.Control(IDOK).Click();
-            harness::WaitUntilGone(dialog);
-        }
-        sheet.Control(IDOK).Click();
-    }));
-    const KVComponent& first = *Item().GetSupport(0)->GetLoad(0)->GetComponent(0);
-    EXPECT_EQ(2.0, first.factor);
-    EXPECT_EQ(2, first.idealisation);
-    const OrientationRow& row =
-        OrientationTable(Item().m_nCoordinateSystem == t.m_sheet->m_nOwnCoordinateSystem)[1];
-    EXPECT_TRUE(std::equal(row.xAxis, row.xAxis + 3, Item().m_dXAxis));
-}
-
-// Load data of an old version, or unreadable, is reported (the first message comes while
-// the sheet is being made) and leaves no supports and OK disabled; usable data enables it.
+// Load data of an old version, or unreadable, is reported while the sheet is being made
+// and leaves no supports and OK disabled; usable data enables it.
 TEST_P(SourcePage, LoadDataThatCannotBeUsedIsReportedAndKeepsOKDisabled)
 {
-    const kvdata::Position& wall = t.Find(kWall);
-    const std::string beamFile = t.m_project->loadFile(t.Remember(kBeam));
+    const std::string beamFile = t.m_project->loadFile(t.Find(kBeam));
     loaddata::PositionLoadData old;
     ASSERT_EQ(loaddata::FormatError::None, loaddata::readPositionFile(beamFile, old));
     old.dataVersion = 0;
     ASSERT_EQ(loaddata::FormatError::None, loaddata::writePositionFile(beamFile, old));
-    writeBytes(t.m_project->loadFile(wall), {'k', 'a', 'p', 'u', 't', 't'});
-    harness::RunScripted(
-        [&] { return t.m_sheet->DoModal(); },
-        [&] {
-            for (UINT text : {IDS_LOADDATA_VERSION, IDS_LOADDATA_UNREADABLE}) {
-                const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-                EXPECT_EQ(String(text), box.text);
-                EXPECT_EQ(String(IDS_TRANSFER), box.caption);
-                box.Answer(IDOK);
-                const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
-                EXPECT_FALSE(sheet.Control(IDOK).IsEnabled());
-                EXPECT_EQ(0, sheet.Control(IDC_SUPPORTS).RowCount());
-                harness::OnUi([&] { EXPECT_EQ(0, Item().GetSupportCount()); });
-                if (text == IDS_LOADDATA_VERSION) {
-                    // Chosen as a user does, without waiting for the handler's message box.
-                    const HWND list = sheet.Control(IDC_POSITION_LIST).Handle();
-                    PostMessageA(list, CB_SETCURSEL,
-                                 RowOf(sheet.Control(IDC_POSITION_LIST), wall.name), 0);
-                    PostMessageA(GetParent(list), WM_COMMAND,
-                                 MAKEWPARAM(IDC_POSITION_LIST, CBN_SELCHANGE), LPARAM(list));
-                }
-            }
-            const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
-            sheet.Control(IDC_POSITION_LIST).SelectRow(0);
-            EXPECT_TRUE(sheet.Control(IDOK).IsEnabled());
-            EXPECT_LT(0, sheet.Control(IDC_SUPPORTS).RowCount());
-            sheet.Control(IDCANCEL).Click();
-        });
+    writeBytes(t.m_project->loadFile(t.Find(kWall)), {'k', 'a', 'p', 'u', 't', 't'});
+    for (auto [is, text] :
+         {std::pair(kBeam, IDS_LOADDATA_VERSION), std::pair(kWall, IDS_LOADDATA_UNREADABLE)}) {
+        t.Remember(is);
+        t.m_sheet->m_pItem = nullptr;
+        harness::RunScripted([&] { return t.m_sheet->DoModal(); },
+                             [&] {
+                                 const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+                                 EXPECT_EQ(String(text), box.text);
+                                 EXPECT_EQ(String(IDS_TRANSFER), box.caption);
+                                 box.Answer(IDOK);
+                                 const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
+                                 EXPECT_FALSE(sheet.Control(IDOK).IsEnabled());
+                                 EXPECT_EQ(0, sheet.Control(IDC_SUPPORTS).RowCount());
+                                 harness::OnUi([&] { EXPECT_EQ(0, Item().GetSupportCount()); });
+                                 sheet.Control(IDC_POSITION_LIST).SelectRow(0);
+                                 EXPECT_TRUE(sheet.Control(IDOK).IsEnabled());
+                                 EXPECT_LT(0, sheet.Control(IDC_SUPPORTS).RowCount());
+                                 sheet.Control(IDCANCEL).Click();
+                             });
+    }
 }

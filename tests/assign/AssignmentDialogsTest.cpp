@@ -9,10 +9,7 @@
 #include "tests/dialogs/LanguageTest.h"
 #include "tests/support/BeepCounter.h"
 
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 using harness::Window;
 
@@ -23,9 +20,9 @@ const KVOwnLoad kOwnLoads[] = {
     {{0}, {0}, "Wind"}, {{0}, {0}, "Eigengewicht"}, {{0}, {0}, "Schnee"}};
 const char* const kSourceLoads[] = {"LF 1   ", "LF 2 ", "LF 3"}; // blank-padded as read
 
-const char* OwnLoadName(long index)
+const char* OwnLoadName(long i)
 {
-    return index >= 0 && index < 3 ? kOwnLoads[index].name : "(outside the list)";
+    return i >= 0 && i < 3 ? kOwnLoads[i].name : "(outside)";
 }
 
 // A transfer whose supports have these numbers of loads (named as in kSourceLoads, over
@@ -82,19 +79,6 @@ std::pair<std::string, int> Heading(const Window& list, int column)
     return {text, c.cx};
 }
 
-// Selects these rows (ascending) of a list control with the keyboard: the first one alone,
-// then Ctrl+Down to each further row and Ctrl+Space to add it.
-void SelectRows(const Window& list, const std::vector<int>& rows)
-{
-    list.SelectRow(rows.front());
-    for (size_t i = 1; i < rows.size(); ++i) {
-        for (int row = rows[i - 1]; row < rows[i]; ++row)
-            list.Key(VK_DOWN, true);
-        list.Key(VK_SPACE, true);
-    }
-    ASSERT_EQ(rows, list.SelectedRows());
-}
-
 class AssignmentDialogs : public LanguageTest
 {
   protected:
@@ -102,14 +86,6 @@ class AssignmentDialogs : public LanguageTest
     {
         m_request.loadCount.value = 3;
         m_request.loads = kOwnLoads;
-    }
-    // The string with %1 and %2 replaced.
-    std::string Text(UINT id, const std::string& first, const std::string& second) const
-    {
-        std::string text = String(id);
-        text.replace(text.find("%1"), 2, first);
-        text.replace(text.find("%2"), 2, second);
-        return text;
     }
     INT_PTR Run(KVItem& item, const std::function<void(const Window&)>& script)
     {
@@ -135,16 +111,21 @@ TEST_P(AssignmentDialogs, ChosenRowsGetTheOwnLoadOnOKAndScreenshot)
 {
     auto item = MakeTransfer({3, 5, 2});
     const INT_PTR result = Run(*item, [&](const Window& dialog) {
-        EXPECT_EQ(Text(IDS_ASSIGN_TEXT, "D01.017", "Pos 7"), dialog.Control(IDC_INFO_TEXT).Text());
+        EXPECT_EQ(m_language.Format(IDS_ASSIGN_TEXT, "D01.017", "Pos 7"),
+                  dialog.Control(IDC_INFO_TEXT).Text());
         const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
         EXPECT_EQ(std::make_pair(String(IDS_COL_LOAD), 130), Heading(list, 0));
         EXPECT_EQ(std::make_pair(String(IDS_COL_OWN_LOAD), 130), Heading(list, 1));
         EXPECT_EQ((Texts{"LF 1", "LF 2", "LF 3"}), Rows(list));
         EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(dialog, IDC_INFO_TEXT));
-        SelectRows(list, {1, 2}); // not symmetric: load j, not another, takes row j's choice
+        list.SelectRow(1); // and row 2 with the keyboard: Ctrl+Down, Ctrl+Space
+        list.Key(VK_DOWN, true);
+        list.Key(VK_SPACE, true);
+        ASSERT_EQ((std::vector<int>{1, 2}), list.SelectedRows()); // not symmetric rows
 
         const Window share = OpenShare(dialog);
-        EXPECT_EQ(Text(IDS_SHARE_TEXT, "Pos 7", "D01.017"), share.Control(IDC_INFO_TEXT).Text());
+        EXPECT_EQ(m_language.Format(IDS_SHARE_TEXT, "Pos 7", "D01.017"),
+                  share.Control(IDC_INFO_TEXT).Text());
         EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Schnee"}), Rows(share.Control(IDC_OWN_LOADS)));
         EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(share, IDC_INFO_TEXT));
         share.Control(IDC_OWN_LOADS).SelectRow(1);

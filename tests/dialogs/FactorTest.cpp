@@ -45,9 +45,9 @@ TEST_P(FactorDialog, HistoryComesFromTheSettingsOrTheFirstFactorAndScreenshot)
         double firstFactor;
         Texts rows;
         const char* shown;
-    } cases[] = {{false, 0.0, {"-1", "1"}, ""},
+    } cases[] = {{false, 0, {"-1", "1"}, ""},
                  {false, 1.35, {"1.35"}, "1.35"},
-                 {true, 0.0, {"2", "1.5", "1"}, ""}};
+                 {true, 0, {"2", "1.5", "1"}, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows.front());
         if (c.stored) {

@@ -25,14 +25,10 @@ const Is kWall = [](auto& p) {
 // A value under the settings key: a number in decimals, or the string.
 std::string Stored(const char* name)
 {
-    KVSettingsKey key;
-    key.OpenSettings();
-    DWORD number = 0, size = 260;
     char text[260] = {};
-    if (key.QueryNumber(name, number) == ERROR_SUCCESS)
-        return std::to_string(number);
-    key.QueryString(text, name, &size);
-    return text;
+    DWORD type = 0, size = sizeof text;
+    RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_ANY, &type, text, &size);
+    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(text)) : text;
 }
 
 std::vector<int> Checks(const Window& list)

@@ -9,10 +9,7 @@
 #include "tests/dialogs/LanguageTest.h"
 #include "tests/support/BeepCounter.h"
 
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 using harness::Window;
 
@@ -22,11 +19,6 @@ namespace
 const KVOwnLoad kOwnLoads[] = {
     {{0}, {0}, "Wind"}, {{0}, {0}, "Eigengewicht"}, {{0}, {0}, "Schnee"}};
 const char* const kSourceLoads[] = {"LF 1   ", "LF 2 ", "LF 3"}; // blank-padded as read
-
-const char* OwnLoadName(long index)
-{
-    return index >= 0 && index < 3 ? kOwnLoads[index].name : "(outside the list)";
-}
 
 // A transfer whose supports have these numbers of loads (named as in kSourceLoads, over
 // and over), with three assignment entries; everything goes to own load 0.
@@ -53,46 +45,32 @@ std::unique_ptr<KVItem> MakeTransfer(const std::vector<int>& loadsPerSupport)
 std::string OwnLoads(const KVItem& item)
 {
     std::string result;
+    const auto add = [&](long own, const char* name) {
+        EXPECT_STREQ(own >= 0 && own < 3 ? kOwnLoads[own].name : "(outside)", name);
+        result += std::to_string(own);
+    };
     for (INT_PTR i = 0; i < item.m_loadAssignments.GetSize(); ++i) {
         const auto* e = static_cast<const KVLoadAssignment*>(item.m_loadAssignments[i]);
         EXPECT_STREQ(kSourceLoads[i], e->m_strSourceLoad);
-        EXPECT_STREQ(OwnLoadName(long(e->ownLoad)), e->m_strOwnLoad);
-        result += std::to_string(e->ownLoad);
+        add(long(e->ownLoad), e->m_strOwnLoad);
     }
     for (INT_PTR s = 0; s < item.GetSupportCount(); ++s) {
         result += '|';
-        for (INT_PTR j = 0; j < item.GetSupport(s)->GetLoadCount(); ++j) {
-            const KVLoad* load = item.GetSupport(s)->GetLoad(j);
-            EXPECT_STREQ(OwnLoadName(load->ownLoad), load->m_strOwnLoad);
-            result += std::to_string(load->ownLoad);
-        }
+        for (INT_PTR j = 0; j < item.GetSupport(s)->GetLoadCount(); ++j)
+            add(item.GetSupport(s)->GetLoad(j)->ownLoad,
+                item.GetSupport(s)->GetLoad(j)->m_strOwnLoad);
     }
     return result;
 }
 
-// Heading and width of a list control column.
-std::pair<std::string, int> Heading(const Window& list, int column)
+// A list control column's heading.
+std::string Heading(const Window& list, int column)
 {
     char text[100] = "";
     LVCOLUMNA c = {};
-    c.mask = LVCF_TEXT | LVCF_WIDTH;
-    c.pszText = text;
-    c.cchTextMax = sizeof text;
+    c.mask = LVCF_TEXT, c.pszText = text, c.cchTextMax = sizeof text;
     harness::OnUi([&] { SendMessageA(list.Handle(), LVM_GETCOLUMNA, column, LPARAM(&c)); });
-    return {text, c.cx};
-}
-
-// Selects these rows (ascending) of a list control with the keyboard: the first one alone,
-// then Ctrl+Down to each further row and Ctrl+Space to add it.
-void SelectRows(const Window& list, const std::vector<int>& rows)
-{
-    list.SelectRow(rows.front());
-    for (size_t i = 1; i < rows.size(); ++i) {
-        for (int row = rows[i - 1]; row < rows[i]; ++row)
-            list.Key(VK_DOWN, true);
-        list.Key(VK_SPACE, true);
-    }
-    ASSERT_EQ(rows, list.SelectedRows());
+    return text;
 }
 
 class AssignmentDialogs : public LanguageTest
@@ -102,14 +80,6 @@ class AssignmentDialogs : public LanguageTest
     {
         m_request.loadCount.value = 3;
         m_request.loads = kOwnLoads;
-    }
-    // The string with %1 and %2 replaced.
-    std::string Text(UINT id, const std::string& first, const std::string& second) const
-    {
-        std::string text = String(id);
-        text.replace(text.find("%1"), 2, first);
-        text.replace(text.find("%2"), 2, second);
-        return text;
     }
     INT_PTR Run(KVItem& item, const std::function<void(const Window&)>& script)
     {
@@ -128,80 +98,72 @@ class AssignmentDialogs : public LanguageTest
 KV_BOTH_LANGUAGES(AssignmentDialogs);
 } // namespace
 
-// The own load chosen in the share dialog goes to the chosen rows; OK gives row j's own
-// load to load j of every support (the copies change until then); a support with more
-// loads than the list has rows keeps the own loads of the loads beyond.
+// Assign without a chosen row beeps and says so. The share dialog confirms only with an
+// own load chosen (OK disabled, a double click on nothing and Enter do nothing; Cancel
+// changes no row); its OK or a double click on a load gives it to the chosen rows. OK gives
+// row j's own load to load j of every support (the copies change until then; a support
+// with more loads than the list has rows keeps the loads beyond), Cancel keeps all.
 TEST_P(AssignmentDialogs, ChosenRowsGetTheOwnLoadOnOKAndScreenshot)
 {
-    auto item = MakeTransfer({3, 5, 2});
-    const INT_PTR result = Run(*item, [&](const Window& dialog) {
-        EXPECT_EQ(Text(IDS_ASSIGN_TEXT, "D01.017", "Pos 7"), dialog.Control(IDC_INFO_TEXT).Text());
-        const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
-        EXPECT_EQ(std::make_pair(String(IDS_COL_LOAD), 130), Heading(list, 0));
-        EXPECT_EQ(std::make_pair(String(IDS_COL_OWN_LOAD), 130), Heading(list, 1));
-        EXPECT_EQ((Texts{"LF 1", "LF 2", "LF 3"}), Rows(list));
-        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(dialog, IDC_INFO_TEXT));
-        SelectRows(list, {1, 2}); // not symmetric: load j, not another, takes row j's choice
+    for (int answer : {IDCANCEL, IDOK}) {
+        auto item = MakeTransfer({3, 5, 2});
+        BeepCounter beeps;
+        const INT_PTR result = Run(*item, [&](const Window& dialog) {
+            EXPECT_EQ(m_language.Format(IDS_ASSIGN_TEXT, "D01.017", "Pos 7"),
+                      dialog.Control(IDC_INFO_TEXT).Text());
+            const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
+            EXPECT_EQ(String(IDS_COL_LOAD), Heading(list, 0));
+            EXPECT_EQ(String(IDS_COL_OWN_LOAD), Heading(list, 1));
+            EXPECT_EQ((Texts{"LF 1", "LF 2", "LF 3"}), Rows(list));
+            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(dialog, IDC_INFO_TEXT));
+            dialog.Control(IDC_ASSIGN).Click();
+            const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ(String(IDS_ASSIGN_NO_SELECTION), box.text);
+            EXPECT_EQ(String(IDS_ASSIGN_CAPTION), box.caption);
+            EXPECT_EQ(1, beeps.Count());
+            box.Answer(IDOK);
+            list.SelectRow(1); // and row 2 with the keyboard: Ctrl+Down, Ctrl+Space
+            list.Key(VK_DOWN, true);
+            list.Key(VK_SPACE, true);
+            ASSERT_EQ((std::vector<int>{1, 2}), list.SelectedRows()); // not symmetric rows
 
-        const Window share = OpenShare(dialog);
-        EXPECT_EQ(Text(IDS_SHARE_TEXT, "Pos 7", "D01.017"), share.Control(IDC_INFO_TEXT).Text());
-        EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Schnee"}), Rows(share.Control(IDC_OWN_LOADS)));
-        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(share, IDC_INFO_TEXT));
-        share.Control(IDC_OWN_LOADS).SelectRow(1);
-        harness::Screenshot(share, Shot("share_"));
-        share.Control(IDOK).Click();
-        harness::WaitUntilGone(share);
+            Window share = OpenShare(dialog);
+            const Window loads = share.Control(IDC_OWN_LOADS);
+            EXPECT_EQ(m_language.Format(IDS_SHARE_TEXT, "Pos 7", "D01.017"),
+                      share.Control(IDC_INFO_TEXT).Text());
+            EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Schnee"}), Rows(loads));
+            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FieldBackground(share, IDC_INFO_TEXT));
+            EXPECT_EQ(-1, loads.Selection());
+            harness::OnUi([&] {
+                SendMessageA(share.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OWN_LOADS, LBN_DBLCLK),
+                             LPARAM(loads.Handle()));
+            });
+            harness::Key(VK_RETURN);
+            EXPECT_TRUE(share.Exists());
+            EXPECT_FALSE(share.Control(IDOK).IsEnabled());
+            loads.Key(VK_END);
+            EXPECT_TRUE(share.Control(IDOK).IsEnabled());
+            share.Control(IDCANCEL).Click();
+            harness::WaitUntilGone(share);
+            EXPECT_EQ((Texts{"Wind", "Wind", "Wind"}), Rows(list, 1));
 
-        EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Eigengewicht"}), Rows(list, 1));
-        EXPECT_TRUE(list.HasFocus());
-        harness::OnUi([&] { EXPECT_EQ("000|000|00000|00", OwnLoads(*item)); });
-        harness::Screenshot(dialog, Shot("assignment_"));
-        dialog.Control(IDOK).Click();
-    });
-    EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("011|011|01100|01", OwnLoads(*item));
-}
-
-// Assign without a chosen row beeps and says so; the share dialog confirms only with an
-// own load chosen (OK disabled, a double click on nothing and Enter do nothing), Cancel
-// there changes no row, a double click on a load confirms it; Cancel keeps the transfer.
-TEST_P(AssignmentDialogs, NothingChosenOrCancelledChangesNothing)
-{
-    auto item = MakeTransfer({3, 3});
-    BeepCounter beeps;
-    const INT_PTR result = Run(*item, [&](const Window& dialog) {
-        const Window list = dialog.Control(IDC_LOAD_ASSIGNMENTS);
-        dialog.Control(IDC_ASSIGN).Click();
-        const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-        EXPECT_EQ(String(IDS_ASSIGN_NO_SELECTION), box.text);
-        EXPECT_EQ(String(IDS_ASSIGN_CAPTION), box.caption);
-        EXPECT_EQ(1, beeps.Count());
-        box.Answer(IDOK);
-
-        list.SelectRow(1);
-        Window share = OpenShare(dialog);
-        const Window loads = share.Control(IDC_OWN_LOADS);
-        EXPECT_EQ(-1, loads.Selection());
-        harness::OnUi([&] {
-            SendMessageA(share.Handle(), WM_COMMAND, MAKEWPARAM(IDC_OWN_LOADS, LBN_DBLCLK),
-                         LPARAM(loads.Handle()));
+            share = OpenShare(dialog);
+            if (answer == IDOK) {
+                share.Control(IDC_OWN_LOADS).SelectRow(1);
+                harness::Screenshot(share, Shot("share_"));
+                share.Control(IDOK).Click();
+            } else {
+                share.Control(IDC_OWN_LOADS).DoubleClickRow(1);
+            }
+            harness::WaitUntilGone(share);
+            EXPECT_EQ((Texts{"Wind", "Eigengewicht", "Eigengewicht"}), Rows(list, 1));
+            EXPECT_TRUE(list.HasFocus());
+            harness::OnUi([&] { EXPECT_EQ("000|000|00000|00", OwnLoads(*item)); });
+            if (answer == IDOK)
+                harness::Screenshot(dialog, Shot("assignment_"));
+            dialog.Control(answer).Click();
         });
-        harness::Key(VK_RETURN);
-        EXPECT_TRUE(share.Exists());
-        EXPECT_FALSE(share.Control(IDOK).IsEnabled());
-        loads.Key(VK_END);
-        EXPECT_TRUE(share.Control(IDOK).IsEnabled());
-        share.Control(IDCANCEL).Click();
-        harness::WaitUntilGone(share);
-        EXPECT_EQ((Texts{"Wind", "Wind", "Wind"}), Rows(list, 1));
-        EXPECT_TRUE(list.HasFocus());
-
-        share = OpenShare(dialog);
-        share.Control(IDC_OWN_LOADS).DoubleClickRow(2);
-        harness::WaitUntilGone(share);
-        EXPECT_EQ((Texts{"Wind", "Schnee", "Wind"}), Rows(list, 1));
-        dialog.Control(IDCANCEL).Click();
-    });
-    EXPECT_EQ(IDCANCEL, result);
-    EXPECT_EQ("000|000|000", OwnLoads(*item));
+        EXPECT_EQ(answer, result);
+        EXPECT_EQ(answer == IDOK ? "011|011|01100|01" : "000|000|00000|00", OwnLoads(*item));
+    }
 }

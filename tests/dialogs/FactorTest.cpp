@@ -11,6 +11,11 @@ using harness::Window;
 
 namespace
 {
+std::string Entry(int i)
+{
+    return settings::kLastFactorPrefix + std::to_string(i);
+}
+
 // The count and the entries stored under the settings key ("-" for a missing count).
 Texts Stored(const KVSettingsKey& key)
 {
@@ -18,15 +23,13 @@ Texts Stored(const KVSettingsKey& key)
     if (key.QueryNumber(settings::kLastFactorCount, count) != 0)
         return {"-"};
     Texts entries;
-    for (DWORD i = 0; i < count; ++i) {
+    for (DWORD i = 0, size = 256; i < count; ++i, size = 256) {
         char buffer[256] = "";
-        DWORD size = sizeof buffer;
-        key.QueryString(buffer, (settings::kLastFactorPrefix + std::to_string(i)).c_str(), &size);
+        key.QueryString(buffer, Entry(int(i)).c_str(), &size);
         entries.push_back(buffer);
     }
     return entries;
 }
-
 } // namespace
 
 using FactorDialog = SubdialogTest;
@@ -42,18 +45,16 @@ TEST_P(FactorDialog, HistoryComesFromTheSettingsOrTheFirstFactorAndScreenshot)
         double firstFactor;
         Texts rows;
         const char* shown;
-    } cases[] = {{false, 0.0, {"-1", "1"}, ""},
+    } cases[] = {{false, 0, {"-1", "1"}, ""},
                  {false, 1.35, {"1.35"}, "1.35"},
-                 {true, 0.0, {"2", "1.5", "1"}, ""}};
+                 {true, 0, {"2", "1.5", "1"}, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows.front());
         if (c.stored) {
             m_sandbox.SetNumber(settings::kLastFactorCount, 5);
-            m_sandbox.SetString("LastFactor0", "2");
-            m_sandbox.SetString("LastFactor1", "1.5");
-            m_sandbox.SetString("LastFactor2", "1");
-            m_sandbox.SetString("LastFactor3", "abc");
-            m_sandbox.SetNumber("LastFactor4", 7);
+            for (int i = 0; i < 4; ++i)
+                m_sandbox.SetString(Entry(i).c_str(), Texts{"2", "1.5", "1", "abc"}[i].c_str());
+            m_sandbox.SetNumber(Entry(4).c_str(), 7);
         }
         const Texts before = Stored(m_settings);
         auto item = MakeItem();
@@ -87,6 +88,12 @@ TEST_P(FactorDialog, HistoryKeepsFiftyValuesAndEnterTakesATypedFactor)
     ComponentOf(*item, 0, 0, 0).factor = 0.0;
     CKVFactor dialog(item.get(), &m_settings, nullptr);
     BeepCounter beeps;
+    // The list's (or the stored history's) rows: 50, these at the top, this at the bottom.
+    const auto expectHistory = [](const Texts& rows, const Texts& top, const std::string& bottom) {
+        ASSERT_EQ(50u, rows.size());
+        EXPECT_EQ(top, Texts(rows.begin(), rows.begin() + top.size()));
+        EXPECT_EQ(bottom, rows.back());
+    };
     const INT_PTR result = RunDialog(dialog, IDC_VALUE_LIST, [&](const Window& dlg) {
         const Window values = dlg.Control(IDC_VALUE_LIST);
         auto add = [&](double value) {
@@ -94,36 +101,28 @@ TEST_P(FactorDialog, HistoryKeepsFiftyValuesAndEnterTakesATypedFactor)
             harness::OnUi([&] { taken = dialog.m_history.AddValue(dialog.m_cbValue, value); });
             return taken;
         };
-        auto expectTop = [&](const Texts& top, const std::string& bottom) {
-            const Texts rows = Rows(values);
-            ASSERT_EQ(50u, rows.size());
-            EXPECT_EQ(top, Texts(rows.begin(), rows.begin() + top.size()));
-            EXPECT_EQ(bottom, rows.back());
-        };
         for (double refused : {0.0004, -0.0004, std::nan("")})
             EXPECT_EQ(0, add(refused));
         EXPECT_EQ(1, add(0.0005)); // "-1", "1" and this one
         for (int v = 0; v < 47; ++v)
             add(10.0 + v);
-        expectTop({"56"}, "1");
+        expectHistory(Rows(values), {"56"}, "1");
         add(100.0);
-        expectTop({"100"}, "-1");
+        expectHistory(Rows(values), {"100"}, "-1");
         EXPECT_EQ(1, add(0.0005));
-        expectTop({"0.0005", "100"}, "-1");
+        expectHistory(Rows(values), {"0.0005", "100"}, "-1");
         EXPECT_EQ("0.0005", values.Text());
-
-        for (const char* text : {"1,5", "abc"}) {
+        for (const char* text : {"1,5", "abc", "0"}) {
             values.Type(text);
-            harness::Key(VK_RETURN);
-            EXPECT_EQ("0.0005", values.Text());
-            values.Type(text);
+            if (text[0] != '0') {
+                harness::Key(VK_RETURN);
+                EXPECT_EQ("0.0005", values.Text());
+                values.Type(text);
+            }
             dlg.Control(IDOK).Click();
             EXPECT_TRUE(dlg.IsVisible());
         }
         EXPECT_EQ(4, beeps.Count());
-        values.Type("0");
-        dlg.Control(IDOK).Click();
-        EXPECT_TRUE(dlg.IsVisible());
         values.Type("2.5");
         harness::Key(VK_RETURN);
     });
@@ -131,8 +130,5 @@ TEST_P(FactorDialog, HistoryKeepsFiftyValuesAndEnterTakesATypedFactor)
     EXPECT_EQ(4, beeps.Count());
     for (const KVComponent* component : Components(*item))
         EXPECT_EQ(2.5, component->factor);
-    const Texts stored = Stored(m_settings);
-    ASSERT_EQ(50u, stored.size());
-    EXPECT_EQ((Texts{"2.5", "0.0005", "100"}), Texts(stored.begin(), stored.begin() + 3));
-    EXPECT_EQ("10", stored.back()); // "-1" dropped for 2.5
+    expectHistory(Stored(m_settings), {"2.5", "0.0005", "100"}, "10"); // "-1" dropped for 2.5
 }

@@ -24,6 +24,15 @@ std::string LanguageUnderTest::String(UINT id) const
     return text;
 }
 
+std::string LanguageUnderTest::Format(UINT id, const std::string& first,
+                                      const std::string& second) const
+{
+    std::string text = String(id);
+    text.replace(text.find("%1"), 2, first);
+    text.replace(text.find("%2"), 2, second);
+    return text;
+}
+
 Texts Rows(const harness::Window& list, int column)
 {
     Texts rows;

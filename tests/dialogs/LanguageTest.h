@@ -20,6 +20,8 @@ class LanguageUnderTest
     LanguageUnderTest(const LanguageUnderTest&) = delete;
     LanguageUnderTest& operator=(const LanguageUnderTest&) = delete;
     std::string String(UINT id) const;
+    // The string with %1 and %2 replaced.
+    std::string Format(UINT id, const std::string& first, const std::string& second) const;
 
   private:
     HMODULE m_library;

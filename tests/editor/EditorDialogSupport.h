@@ -1,10 +1,11 @@
-// The editor run through its entry on a generated project, in the language the settings
-// name, while a script drives it; and what the tests read from it. The own position is
-// one that several sources feed, one of them a FEM slab.
+// The editor run through its entry on a generated project, in the language the settings name,
+// while a script drives it; and what the tests read from it. The own position is one that
+// several sources feed, one of them a FEM slab.
 #pragma once
 
 #include "editor/CKVEditor.h"
 #include "entry/KVEditRequest.h"
+#include "resources/ResourceIds.h"
 #include "settings/SettingsKey.h"
 #include "tests/harness/Harness.h"
 #include "tests/loaddata/project/GeneratedProject.h"
@@ -18,6 +19,7 @@
 
 namespace editortest
 {
+using harness::Window;
 
 // The language libraries the editor is checked with.
 constexpr const char* kLanguages[] = {"DEU", "ENG"};
@@ -29,11 +31,9 @@ class EditorDialog : public ::testing::Test
     explicit EditorDialog(const std::function<void(kvdata::Position& own)>& change = {});
 
     void SetLanguage(const char* code);
-    // The editor entry for the own position (on the user-interface thread of a run).
-    INT_PTR Entry();
+    INT_PTR Entry(); // the editor entry for the own position (on the user-interface thread)
     // Runs the editor entry while script drives the editor; the entry's result.
-    int Run(const std::function<void(const harness::Window& editor)>& script);
-    // The transfer file of the own position.
+    int Run(const std::function<void(const Window& editor)>& script);
     std::string TransferFile() const { return m_project.transferFile(m_own); }
     const kvdata::Position& Source(const kvdata::Transfer& transfer) const
     {
@@ -53,15 +53,10 @@ class EditorDialog : public ::testing::Test
     std::vector<KVOwnLoad> m_loads;
 };
 
-// The editor that runs; read it on the user-interface thread (harness::OnUi).
-CKVEditor& Running();
-// A string of the language library the editor runs with.
-std::string Text(UINT id);
-// A control's window rectangle in the dialog's client coordinates.
-RECT ClientRect(const harness::Window& dialog, int id);
-// A mouse click on the editor's toolbar button of that command.
-void ClickToolButton(const harness::Window& editor, int command);
-// A file's bytes.
+CKVEditor& Running();      // the editor that runs; read it on the user-interface thread
+std::string Text(UINT id); // a string of the language library the editor runs with
+RECT ClientRect(const Window& dialog, int id); // a control's rectangle in dialog coordinates
+void ClickToolButton(const Window& editor, int command); // a click on its toolbar button
 std::string FileBytes(const std::string& path);
 
 } // namespace editortest

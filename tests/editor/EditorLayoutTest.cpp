@@ -1,19 +1,15 @@
-// The editor's window through real messages: the splitter bar with its limits and cursor,
-// resizing, the stored placement, the toolbar's tooltips and about box; the screenshots.
+// The editor's window through real messages: the splitter bar with its limits, resizing, the
+// stored placement, a button's tooltip and the about box; the screenshots.
 #include "tests/editor/EditorDialogSupport.h"
 
-#include "resources/ResourceIds.h"
 #include "settings/SettingsValues.h"
 
 #include <commctrl.h>
 
 #include <string>
+#include <tuple>
 
-using editortest::ClientRect;
-using editortest::EditorDialog;
-using editortest::Running;
-using editortest::Text;
-using harness::Window;
+using namespace editortest;
 
 namespace
 {
@@ -30,16 +26,14 @@ void Drag(const Window& editor, int x, int y, int toX)
     Mouse(editor, WM_LBUTTONUP, toX, y);
 }
 
-int DragState()
-{
-    int state = -1;
-    harness::OnUi([&] { state = Running().m_nDragState; });
-    return state;
-}
-
 int Width(const RECT& r)
 {
     return r.right - r.left;
+}
+
+int Height(const RECT& r)
+{
+    return r.bottom - r.top;
 }
 
 // The stored "Window" value, empty when there is none.
@@ -51,13 +45,6 @@ std::string StoredPlacement()
     if (key.OpenSettings() == 0)
         key.QueryString(value, settings::kWindow, &size);
     return value;
-}
-
-Window OpenAboutBox(const Window& editor)
-{
-    editortest::ClickToolButton(editor, ID_APP_ABOUT);
-    return harness::WaitForWindow([&](const Window& w) { return w.Handle() != editor.Handle(); },
-                                  "the about box");
 }
 } // namespace
 
@@ -71,60 +58,39 @@ TEST_F(EditorDialog, SplitterAndResizing)
         const RECT bar = ClientRect(editor, IDC_SPLITTER);
         const RECT transfers = ClientRect(editor, IDC_TRANSFER_LIST);
         const RECT rows = ClientRect(editor, IDC_ASSIGNMENT_LIST);
-        const RECT origin = ClientRect(editor, IDC_ORIGIN_X);
         const RECT ok = ClientRect(editor, IDOK);
-        RECT window = editor.Rect();
+        RECT window = start;
         MapWindowPoints(nullptr, editor.Handle(), reinterpret_cast<POINT*>(&window), 2);
         const int gap = rows.left - transfers.right;
         const int y = (bar.top + bar.bottom) / 2;
-        Mouse(editor, WM_LBUTTONDOWN, bar.left - 1, y);
-        EXPECT_EQ(0, DragState()) << "one pixel outside";
-        Mouse(editor, WM_LBUTTONUP, bar.left - 1, y);
-        Mouse(editor, WM_LBUTTONDOWN, bar.left, y);
-        EXPECT_EQ(1, DragState());
-        Mouse(editor, WM_LBUTTONUP, bar.left, y);
-        EXPECT_EQ(0, DragState());
+        const auto barLeft = [&] { return ClientRect(editor, IDC_SPLITTER).left; };
+        for (int x : {bar.left - 1, bar.left}) {
+            Mouse(editor, WM_LBUTTONDOWN, x, y);
+            int state = -1;
+            harness::OnUi([&] { state = Running().m_nDragState; });
+            EXPECT_EQ(x == bar.left ? 1 : 0, state) << "pressed at " << x - bar.left;
+            Mouse(editor, WM_LBUTTONUP, x, y);
+        }
         EXPECT_EQ(transfers.right, ClientRect(editor, IDC_TRANSFER_LIST).right);
 
         Drag(editor, bar.left, y, -5000);
         const int moved = window.left + transfers.left + gap + Width(bar) - bar.left;
-        EXPECT_EQ(bar.left + moved, ClientRect(editor, IDC_SPLITTER).left);
+        EXPECT_EQ(bar.left + moved, barLeft());
         EXPECT_EQ(transfers.right + moved, ClientRect(editor, IDC_TRANSFER_LIST).right);
         EXPECT_EQ(rows.left + moved, ClientRect(editor, IDC_ASSIGNMENT_LIST).left);
-        EXPECT_EQ(origin.left + moved, ClientRect(editor, IDC_ORIGIN_X).left);
-        EXPECT_EQ(Width(origin), Width(ClientRect(editor, IDC_ORIGIN_X)));
-        Drag(editor, ClientRect(editor, IDC_SPLITTER).left, y, 5000);
-        EXPECT_EQ(window.right - (Width(window) - rows.right) - gap,
-                  ClientRect(editor, IDC_SPLITTER).left);
+        Drag(editor, barLeft(), y, 5000);
+        EXPECT_EQ(window.right - (Width(window) - rows.right) - gap, barLeft());
         EXPECT_EQ(rows.right, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
-        EXPECT_EQ(rows.left - bar.left, ClientRect(editor, IDC_ASSIGNMENT_LIST).left -
-                                            ClientRect(editor, IDC_SPLITTER).left);
-
-        // The split cursor over the bar only.
-        HCURSOR cursors[2] = {};
-        harness::OnUi([&] {
-            const RECT now = editor.Control(IDC_SPLITTER).Rect();
-            for (int i = 0; i < 2; ++i) {
-                SetCursor(LoadCursor(nullptr, IDC_ARROW));
-                SetCursorPos(now.left - i, (now.top + now.bottom) / 2);
-                SendMessageA(editor.Handle(), WM_SETCURSOR, WPARAM(editor.Handle()),
-                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-                cursors[i] = GetCursor();
-            }
-        });
-        EXPECT_NE(cursors[0], cursors[1]);
-        EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), cursors[1]);
 
         const auto resize = [&](int dx, int dy) {
             harness::OnUi([&] {
-                SetWindowPos(editor.Handle(), nullptr, 0, 0, Width(start) + dx,
-                             start.bottom - start.top + dy, SWP_NOMOVE | SWP_NOZORDER);
+                SetWindowPos(editor.Handle(), nullptr, 0, 0, Width(start) + dx, Height(start) + dy,
+                             SWP_NOMOVE | SWP_NOZORDER);
             });
         };
-        Drag(editor, ClientRect(editor, IDC_SPLITTER).left, y, bar.left);
+        Drag(editor, barLeft(), y, bar.left);
         resize(200, 100);
         EXPECT_EQ(rows.right + 200, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
-        EXPECT_EQ(rows.bottom + 100, ClientRect(editor, IDC_ASSIGNMENT_LIST).bottom);
         EXPECT_EQ(transfers.right, ClientRect(editor, IDC_TRANSFER_LIST).right);
         EXPECT_EQ(transfers.bottom + 100, ClientRect(editor, IDC_TRANSFER_LIST).bottom);
         EXPECT_EQ(ok.left + 200, ClientRect(editor, IDOK).left);
@@ -137,12 +103,9 @@ TEST_F(EditorDialog, SplitterAndResizing)
         EXPECT_EQ(rows.right + 195, shrunk.right);
         EXPECT_EQ(shrunk.left - gap, ClientRect(editor, IDC_TRANSFER_LIST).right);
         MINMAXINFO info{};
-        harness::OnUi([&] {
-            SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-        });
+        harness::OnUi([&] { SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, LPARAM(&info)); });
         EXPECT_EQ(Width(start), info.ptMinTrackSize.x);
-        EXPECT_EQ(start.bottom - start.top, info.ptMinTrackSize.y);
-
+        EXPECT_EQ(Height(start), info.ptMinTrackSize.y);
         editor.Control(IDCANCEL).Click();
     });
 }
@@ -151,83 +114,70 @@ TEST_F(EditorDialog, SplitterAndResizing)
 // keeping a stored bar within its limits.
 TEST_F(EditorDialog, StoredPlacement)
 {
-    RECT templatePlace{};
-    int templateBar = 0;
+    RECT first{};
+    int firstBar = 0;
     Run([&](const Window& editor) {
-        templatePlace = editor.Rect();
-        templateBar = ClientRect(editor, IDC_SPLITTER).left;
+        first = editor.Rect();
+        firstBar = ClientRect(editor, IDC_SPLITTER).left;
         editor.Control(IDCANCEL).Click();
     });
-    const RECT stored = {30, 40, 90 + Width(templatePlace),
-                         70 + templatePlace.bottom - templatePlace.top};
+    const RECT stored = {30, 40, 90 + Width(first), 70 + Height(first)};
     const std::string place =
-        "30,40," + std::to_string(Width(stored)) + "," + std::to_string(stored.bottom - stored.top);
-    struct Case {
-        std::string value;
-        RECT window; // expected, in screen coordinates
-        int bar;     // expected left edge of the splitter bar
+        "30,40," + std::to_string(Width(stored)) + "," + std::to_string(Height(stored));
+    const std::tuple<std::string, RECT, int> cases[] = {
+        // value; window and bar expected
+        {place + "," + std::to_string(firstBar - 20), stored, firstBar - 20},
+        {place + ",0", stored, firstBar},
+        {"30,40,700", first, firstBar}, // fewer than four numbers: none
     };
-    const Case cases[] = {
-        {place, stored, templateBar},
-        {place + "," + std::to_string(templateBar - 20), stored, templateBar - 20},
-        {place + ",0", stored, templateBar},
-        {"30,40,700", templatePlace, templateBar}, // fewer than four numbers: none
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        m_sandbox.SetString(settings::kWindow, c.value.c_str());
-        const std::string before = editortest::FileBytes(TransferFile());
+    for (const auto& [value, expectedWindow, expectedBar] : cases) {
+        SCOPED_TRACE(value);
+        m_sandbox.SetString(settings::kWindow, value.c_str());
+        const std::string before = FileBytes(TransferFile());
         std::string expectedStore;
-        Run([&](const Window& editor) {
+        Run([&, expectedWindow = expectedWindow, expectedBar = expectedBar](const Window& editor) {
             const RECT window = editor.Rect();
-            EXPECT_TRUE(EqualRect(&c.window, &window));
-            EXPECT_EQ(c.bar, ClientRect(editor, IDC_SPLITTER).left);
+            EXPECT_TRUE(EqualRect(&expectedWindow, &window));
+            EXPECT_EQ(expectedBar, ClientRect(editor, IDC_SPLITTER).left);
             editor.Control(IDC_TRANSFER_LIST).SelectRow(0);
             editor.Control(IDC_TRANSFER_LIST).Key(VK_DELETE); // a change Cancel drops
             const RECT now = ClientRect(editor, IDC_SPLITTER);
             Drag(editor, now.left, now.top + 5, now.left + 7);
             expectedStore = std::to_string(window.left) + "," + std::to_string(window.top) + "," +
-                            std::to_string(Width(window)) + "," +
-                            std::to_string(window.bottom - window.top) + "," +
-                            std::to_string(now.left + 7);
+                            std::to_string(Width(window)) + "," + std::to_string(Height(window)) +
+                            "," + std::to_string(now.left + 7);
             editor.Control(IDCANCEL).Click();
         });
         EXPECT_EQ(expectedStore, StoredPlacement());
-        EXPECT_EQ(before, editortest::FileBytes(TransferFile())) << "Cancel writes nothing";
+        EXPECT_EQ(before, FileBytes(TransferFile())) << "Cancel writes nothing";
     }
 }
 
-// The editor and its about box in both languages; the tooltips of a button (its command
-// string's second line) and of a control (its number's string).
-TEST_F(EditorDialog, ScreenshotsTooltipsAndAboutBox)
+// The editor and its about box in both languages; a button's tooltip is its command string's
+// second line.
+TEST_F(EditorDialog, ScreenshotsTooltipAndAboutBox)
 {
-    for (const char* language : editortest::kLanguages) {
+    for (const char* language : kLanguages) {
         SetLanguage(language);
         Run([&](const Window& editor) {
-            const Window toolbar = editor.Control(IDC_TOOLBAR);
+            const HWND toolbar = editor.Control(IDC_TOOLBAR).Handle();
             const std::string newText = Text(ID_TRANSFER_NEW);
-            const std::string tip = newText.substr(newText.find('\n') + 1);
-            NMTTDISPINFOA info{};
-            info.hdr = {toolbar.Handle(), UINT_PTR(editor.Control(IDC_TRANSFER_LIST).Handle()),
-                        TTN_GETDISPINFOA};
-            info.uFlags = TTF_IDISHWND;
-            harness::OnUi(
-                [&] { SendMessageA(editor.Handle(), WM_NOTIFY, info.hdr.idFrom, LPARAM(&info)); });
-            EXPECT_EQ(Text(IDC_TRANSFER_LIST), info.szText);
             char text[80] = "";
             TTTOOLINFOA tool{};
             tool.cbSize = sizeof tool;
-            tool.hwnd = toolbar.Handle();
+            tool.hwnd = toolbar;
             tool.uId = ID_TRANSFER_NEW;
             tool.lpszText = text;
             harness::OnUi([&] {
-                const HWND tips = HWND(SendMessageA(toolbar.Handle(), TB_GETTOOLTIPS, 0, 0));
+                const HWND tips = HWND(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
                 SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
             });
-            EXPECT_EQ(tip, text);
+            EXPECT_EQ(newText.substr(newText.find('\n') + 1), text);
             editor.Control(IDC_TRANSFER_LIST).SelectRow(1);
             harness::Screenshot(editor, std::string("editor_") + language);
-            const Window about = OpenAboutBox(editor);
+            ClickToolButton(editor, ID_APP_ABOUT);
+            const Window about = harness::WaitForWindow(
+                [&](const Window& w) { return w.Handle() != editor.Handle(); }, "the about box");
             harness::Screenshot(about, std::string("about_") + language);
             about.Control(IDOK).Click();
             harness::WaitUntilGone(about);

@@ -1,21 +1,17 @@
-// What a user goes through in the editor, end to end on a generated project: a new
-// transfer with a factor, origin, own loads, duplicate, edit with and without a change of
-// sign, delete, OK; the editor reopened. And the repair run after a source gained a support.
+// What a user goes through in the editor on a generated project: a new transfer with a factor,
+// origin, own loads, duplicate, edit with and without a change of sign, delete, OK; the editor
+// reopened. And the repair run after a source gained a support.
 #include "tests/editor/EditorDialogSupport.h"
 
 #include "model/KVComponent.h"
 #include "model/KVItem.h"
 #include "model/KVLoad.h"
 #include "model/KVSupport.h"
-#include "resources/ResourceIds.h"
 
 #include <string>
 #include <vector>
 
-using editortest::EditorDialog;
-using editortest::Running;
-using editortest::Text;
-using harness::Window;
+using namespace editortest;
 
 namespace
 {
@@ -78,49 +74,43 @@ TEST_F(EditorDialog, TheLoopAUserGoesThrough)
     const std::string own = m_own.name;
     std::vector<std::string> shown;
     std::string source;
-    ASSERT_EQ(1, Run([&](const Window& editor) {
-                  const std::string minus = Text(IDS_PREFIX_MINUS);
-                  const Window list = editor.Control(IDC_TRANSFER_LIST);
-                  ASSERT_EQ(2, list.RowCount()); // plus 1 and minus 2
-                  list.Key(VK_INSERT);           // no selection needed
-                  source = ChooseSource(own, false, true);
-                  ASSERT_EQ(3, list.RowCount());
-                  EXPECT_EQ(minus + "1", list.RowText(2, 0));
-                  EXPECT_EQ(source, list.RowText(2, 1));
-                  list.SelectRow(2);
-                  editor.Control(IDC_ORIGIN_X).Type("2.5");
-                  editor.Control(IDC_ORIGIN_X).Key(VK_RETURN);
-                  AssignFirstLoadToOwnLoad1(editor);
-                  EXPECT_EQ(m_own.loads[1], editor.Control(IDC_ASSIGNMENT_LIST).RowText(0, 2));
-                  list.Key('C', true);
-                  EXPECT_EQ(minus + "3", list.RowText(3, 0));
-                  list.SelectRow(3);
-                  list.Key(VK_RETURN); // edit, the sign kept: the name stays
-                  harness::WaitForDialog(IDC_POSITION_LIST).Control(IDOK).Click();
-                  EXPECT_EQ(minus + "3", list.RowText(3, 0));
-                  editortest::ClickToolButton(editor, ID_TRANSFER_EDIT); // now the sign changes
-                  const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
-                  sheet.Control(IDC_DIRECTION_PLUS).Click();
-                  sheet.Control(IDOK).Click();
-                  EXPECT_EQ(Text(IDS_PREFIX_PLUS) + "2", list.RowText(3, 0));
-                  EXPECT_EQ(std::vector<int>{3}, list.SelectedRows());
-                  list.SelectRow(1);
-                  list.Key(VK_DELETE);
-                  double kept[2][2] = {}; // the new transfer and its duplicate
-                  harness::OnUi([&] {
-                      for (int t = 0; t < 2; ++t) {
-                          const KVItem& item = *Running().GetTransfer(t + 1);
-                          kept[t][0] = item.m_dOrigin[0];
-                          kept[t][1] = item.GetSupport(0)->GetLoad(0)->GetComponent(0)->factor;
-                      }
-                  });
-                  for (const auto& [origin, factor] : kept) {
-                      EXPECT_EQ(2.5, origin);
-                      EXPECT_EQ(2.0, factor);
-                  }
-                  shown = Shown(editor);
-                  editor.Control(IDOK).Click();
-              }));
+    ASSERT_EQ(
+        1, Run([&](const Window& editor) {
+            const std::string minus = Text(IDS_PREFIX_MINUS);
+            const Window list = editor.Control(IDC_TRANSFER_LIST);
+            ASSERT_EQ(2, list.RowCount()); // plus 1 and minus 2
+            list.Key(VK_INSERT);           // no selection needed
+            source = ChooseSource(own, false, true);
+            ASSERT_EQ(3, list.RowCount());
+            EXPECT_EQ(minus + "1", list.RowText(2, 0));
+            EXPECT_EQ(source, list.RowText(2, 1));
+            list.SelectRow(2);
+            editor.Control(IDC_ORIGIN_X).Type("2.5");
+            editor.Control(IDC_ORIGIN_X).Key(VK_RETURN);
+            AssignFirstLoadToOwnLoad1(editor);
+            EXPECT_EQ(m_own.loads[1], editor.Control(IDC_ASSIGNMENT_LIST).RowText(0, 2));
+            list.Key('C', true);
+            EXPECT_EQ(minus + "3", list.RowText(3, 0));
+            list.SelectRow(3);
+            list.Key(VK_RETURN); // edit, the sign kept: the name stays
+            harness::WaitForDialog(IDC_POSITION_LIST).Control(IDOK).Click();
+            EXPECT_EQ(minus + "3", list.RowText(3, 0));
+            ClickToolButton(editor, ID_TRANSFER_EDIT); // now the sign changes
+            const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
+            sheet.Control(IDC_DIRECTION_PLUS).Click();
+            sheet.Control(IDOK).Click();
+            EXPECT_EQ(Text(IDS_PREFIX_PLUS) + "2", list.RowText(3, 0));
+            EXPECT_EQ(std::vector<int>{3}, list.SelectedRows());
+            list.SelectRow(1);
+            list.Key(VK_DELETE);
+            harness::OnUi([&] { // the new transfer and its duplicate
+                for (const KVItem* item : {Running().GetTransfer(1), Running().GetTransfer(2)})
+                    EXPECT_TRUE(item->m_dOrigin[0] == 2.5 &&
+                                item->GetSupport(0)->GetLoad(0)->GetComponent(0)->factor == 2);
+            });
+            shown = Shown(editor);
+            editor.Control(IDOK).Click();
+        }));
 
     // Reopened, the editor shows what OK wrote.
     Run([&](const Window& editor) {

@@ -1,86 +1,23 @@
-// The editor's start on generated projects, in German and English: the stored transfers
-// with their prefixes, images and reaction rows, the labels and origin fields, and the
-// files it cannot edit; the commands that need exactly one selected transfer.
+// The editor's start on generated projects: the stored transfers with their prefixes, images
+// and reaction rows, the labels and origin fields, and the files it cannot edit; the commands
+// that need exactly one selected transfer.
 #include "tests/editor/EditorDialogSupport.h"
 
 #include "loaddata/TransferFile.h"
-#include "model/KVComponent.h"
 #include "model/KVItem.h"
-#include "model/KVLoad.h"
-#include "model/KVSupport.h"
-#include "model/LoadDataInterface.h"
-#include "resources/ResourceIds.h"
 
 #include <commctrl.h>
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <tuple>
 #include <vector>
 
-using editortest::EditorDialog;
-using editortest::Running;
-using editortest::Text;
-using harness::Window;
+using namespace editortest;
 
 namespace
 {
-using Row = std::array<std::string, 5>;
-
-std::string ValueText(double value, int kind)
-{
-    char text[64];
-    char unit[20] = "";
-    std::snprintf(text, sizeof text, "%.6g%s", value, GetForceUnitString(kind, unit));
-    return text;
-}
-
-// The reaction rows of a stored transfer, from the building: names on the first row of
-// their support and load; both ends of each piece, a shared end once.
-std::vector<Row> ExpectedRows(const kvdata::Position& source, const kvdata::Position& own,
-                              const kvdata::Transfer& transfer)
-{
-    const kvdata::Support& support = source.supports[static_cast<size_t>(transfer.support)];
-    std::vector<Row> rows;
-    Row names{support.name, "", "", "", ""};
-    int32_t load = -1;
-    for (const kvdata::TransferredComponent& record : transfer.components) {
-        if (record.load != load) {
-            load = record.load;
-            names[1] = source.loads[static_cast<size_t>(load)];
-            names[2] = own.loads[static_cast<size_t>(record.ownLoad)];
-        }
-        const kvdata::Component& c =
-            support.byLoad[static_cast<size_t>(load)][static_cast<size_t>(record.component)];
-        std::vector<std::pair<std::string, std::string>> cells;
-        if (c.pieces.empty())
-            cells.emplace_back(c.name, ValueText(c.value, c.kind));
-        for (const TrapezoidPiece& piece : c.pieces)
-            for (auto [x, q] : {std::pair(piece.x1, piece.q1), std::pair(piece.x2, piece.q2)}) {
-                char at[32];
-                std::snprintf(at, sizeof at, " (x=%.3f m)", x);
-                const std::pair cell(c.name + at, ValueText(q, c.kind));
-                if (cells.empty() || cells.back() != cell)
-                    cells.push_back(cell);
-            }
-        for (const auto& [name, value] : cells) {
-            rows.push_back({names[0], names[1], names[2], name, value});
-            names = Row{};
-        }
-    }
-    return rows;
-}
-
-std::vector<Row> RowsOf(const Window& list)
-{
-    std::vector<Row> rows(static_cast<size_t>(list.RowCount()));
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < 5; ++c)
-            rows[r][static_cast<size_t>(c)] = list.RowText(static_cast<int>(r), c);
-    return rows;
-}
-
 // The second stored transfer gets number 0.
 class EditorStart : public EditorDialog
 {
@@ -97,8 +34,22 @@ int RowImage(const Window& list, int row)
     return item.iImage;
 }
 
+// The selected transfer's reaction rows: support, load and own load named on the first row;
+// the end two pieces share shown once.
+void ExpectRows(const Window& rows, const kvdata::Position& source, const kvdata::Position& own,
+                const kvdata::Transfer& transfer)
+{
+    const kvdata::TransferredComponent& first = transfer.components.at(0);
+    EXPECT_EQ(source.supports[size_t(transfer.support)].name, rows.RowText(0, 0));
+    EXPECT_EQ(source.loads[size_t(first.load)], rows.RowText(0, 1));
+    EXPECT_EQ(own.loads[size_t(first.ownLoad)], rows.RowText(0, 2));
+    for (int r = 1; r < rows.RowCount(); ++r)
+        EXPECT_NE(rows.RowText(r - 1, 3) + rows.RowText(r - 1, 4),
+                  rows.RowText(r, 3) + rows.RowText(r, 4));
+}
+
 // Selects exactly the given rows of a list control.
-void SelectRows(const Window& list, std::initializer_list<int> rows)
+void SelectRows(const Window& list, const std::vector<int>& rows)
 {
     harness::OnUi([&] {
         ListView_SetItemState(list.Handle(), -1, 0, LVIS_SELECTED);
@@ -111,74 +62,54 @@ void SelectRows(const Window& list, std::initializer_list<int> rows)
 TEST_F(EditorStart, StoredTransfersWithTheirRowsLabelsAndOriginFields)
 {
     const std::vector<kvdata::Transfer>& stored = m_own.incoming;
-    for (const char* language : editortest::kLanguages) {
-        SetLanguage(language);
-        EXPECT_EQ(
-            0, Run([&](const Window& editor) {
-                const Window list = editor.Control(IDC_TRANSFER_LIST);
-                const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
-                const Window label = editor.Control(IDC_SELECTION_LABEL);
-                ASSERT_EQ(static_cast<int>(stored.size()), list.RowCount());
-                EXPECT_EQ(Text(IDS_COUNT_LABEL) + std::to_string(stored.size()),
-                          editor.Control(IDC_TRANSFER_COUNT).Text());
-                EXPECT_EQ(m_own.name, editor.Control(IDC_OWN_POSITION).Text());
-                // Nothing selected: no rows, the label's prefix only, the origin disabled.
-                EXPECT_EQ(0, rows.RowCount());
-                EXPECT_EQ(Text(IDS_TRANSFER) + ": ", label.Text());
-                EXPECT_FALSE(editor.Control(IDC_ORIGIN_X).IsEnabled());
-                for (size_t t = 0; t < stored.size(); ++t) {
-                    SCOPED_TRACE(t);
-                    const int row = static_cast<int>(t);
-                    const int number = stored[t].number;
-                    const kvdata::Position& source = Source(stored[t]);
-                    EXPECT_EQ(Text(number < 1 ? IDS_PREFIX_MINUS : IDS_PREFIX_PLUS) +
-                                  std::to_string(std::abs(number)),
-                              list.RowText(row, 0));
-                    EXPECT_EQ(number < 1 ? 1 : 0, RowImage(list, row));
-                    EXPECT_EQ(source.name, list.RowText(row, 1));
-                    if (source.fem) {
-                        EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(row, 2));
-                    }
-                    EXPECT_EQ(Text(source.changes      ? IDS_STATUS_MODIFIED
-                                   : source.calculated ? IDS_STATUS_CALCULATED
-                                                       : IDS_STATUS_NOT_CALCULATED),
-                              list.RowText(row, 3));
-                    list.SelectRow(row);
-                    EXPECT_EQ(ExpectedRows(Source(stored[t]), m_own, stored[t]), RowsOf(rows));
-                    EXPECT_EQ(Text(IDS_TRANSFER) + ": " + list.RowText(row, 0) + "  <" +
-                                  list.RowText(row, 1) + "> <" + list.RowText(row, 2) + ">",
-                              label.Text());
-                }
-                // A typed coordinate reaches the transfer it was typed for when the selection
-                // moves on without Enter.
-                list.SelectRow(0);
-                editor.Control(IDC_ORIGIN_Y).Type("7");
-                list.SelectRow(1);
-                double typed = 0;
-                char shown[32];
-                harness::OnUi([&] {
-                    typed = Running().GetTransfer(0)->m_dOrigin[1];
-                    std::snprintf(shown, sizeof shown, "%.15g",
-                                  Running().GetTransfer(1)->m_dOrigin[1]);
-                });
-                EXPECT_EQ(7.0, typed);
-                EXPECT_EQ(shown, editor.Control(IDC_ORIGIN_Y).Text());
-                // A reaction without values says so; reaction rows never stay selected.
-                harness::OnUi([] {
-                    KVItem& item = *Running().GetTransfer(0);
-                    for (INT_PTR s = 0; s < item.GetSupportCount(); ++s)
-                        for (INT_PTR l = 0; l < item.GetSupport(s)->GetLoadCount(); ++l)
-                            for (INT_PTR c = 0;
-                                 c < item.GetSupport(s)->GetLoad(l)->GetComponentCount(); ++c)
-                                item.GetSupport(s)->GetLoad(l)->GetComponent(c)->m_nDataWord = 0;
-                });
-                list.SelectRow(0);
-                EXPECT_EQ(Text(IDS_NO_VALUE), rows.RowText(0, 4));
-                rows.SelectRow(0);
-                EXPECT_EQ(0u, rows.SelectedRows().size());
-                editor.Control(IDCANCEL).Click();
-            }));
-    }
+    EXPECT_EQ(0, Run([&](const Window& editor) {
+                  const Window list = editor.Control(IDC_TRANSFER_LIST);
+                  const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
+                  const Window label = editor.Control(IDC_SELECTION_LABEL);
+                  ASSERT_EQ(static_cast<int>(stored.size()), list.RowCount());
+                  EXPECT_EQ(Text(IDS_COUNT_LABEL) + std::to_string(stored.size()),
+                            editor.Control(IDC_TRANSFER_COUNT).Text());
+                  EXPECT_EQ(m_own.name, editor.Control(IDC_OWN_POSITION).Text());
+                  // Nothing selected: no rows, the label's prefix only, the origin disabled.
+                  EXPECT_EQ(0, rows.RowCount());
+                  EXPECT_EQ(Text(IDS_TRANSFER) + ": ", label.Text());
+                  EXPECT_FALSE(editor.Control(IDC_ORIGIN_X).IsEnabled());
+                  for (size_t t = 0; t < stored.size(); ++t) {
+                      SCOPED_TRACE(t);
+                      const int row = static_cast<int>(t), number = stored[t].number;
+                      const kvdata::Position& source = Source(stored[t]);
+                      EXPECT_EQ(Text(number < 1 ? IDS_PREFIX_MINUS : IDS_PREFIX_PLUS) +
+                                    std::to_string(std::abs(number)),
+                                list.RowText(row, 0));
+                      EXPECT_EQ(number < 1 ? 1 : 0, RowImage(list, row));
+                      EXPECT_EQ(source.name, list.RowText(row, 1));
+                      if (source.fem) {
+                          EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(row, 2));
+                      }
+                      EXPECT_EQ(Text(source.changes      ? IDS_STATUS_MODIFIED
+                                     : source.calculated ? IDS_STATUS_CALCULATED
+                                                         : IDS_STATUS_NOT_CALCULATED),
+                                list.RowText(row, 3));
+                      list.SelectRow(row);
+                      ExpectRows(rows, source, m_own, stored[t]);
+                      EXPECT_EQ(Text(IDS_TRANSFER) + ": " + list.RowText(row, 0) + "  <" +
+                                    list.RowText(row, 1) + "> <" + list.RowText(row, 2) + ">",
+                                label.Text());
+                  }
+                  // A typed coordinate reaches the transfer it was typed for when the
+                  // selection moves on without Enter; the field shows the next one's.
+                  list.SelectRow(0);
+                  editor.Control(IDC_ORIGIN_Y).Type("7");
+                  list.SelectRow(1);
+                  double typed[2] = {};
+                  harness::OnUi([&] {
+                      for (int i = 0; i < 2; ++i)
+                          typed[i] = Running().GetTransfer(i)->m_dOrigin[1];
+                  });
+                  EXPECT_EQ(7.0, typed[0]);
+                  EXPECT_EQ(typed[1], std::stod(editor.Control(IDC_ORIGIN_Y).Text()));
+                  editor.Control(IDCANCEL).Click();
+              }));
 }
 
 TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
@@ -192,66 +123,57 @@ TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
     const auto damage = [this] {
         std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << "not a transfer file";
     };
-    struct Case {
-        const char* file;
-        std::function<void()> make;
-        UINT message;
-        int result; // of the entry; where the editor opens, it opens empty and OK is pressed
-    };
-    const Case cases[] = {
+    // The entry's result; where the editor opens, it opens empty and OK is pressed.
+    const std::tuple<const char*, std::function<void()>, UINT, int> cases[] = {
         {"of data version 0", dataVersion0, IDS_OLD_FORMAT, 0},
         {"damaged", damage, IDS_TRANSFERS_UNREADABLE, 1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        c.make();
-        const std::string before = editortest::FileBytes(TransferFile());
-        const INT_PTR result = harness::RunScripted(
-            [&] { return Entry(); },
-            [&] {
-                const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-                EXPECT_EQ(Text(c.message), box.text);
-                EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
-                box.Answer(IDOK);
-                if (c.result == 0)
-                    return;
-                const Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
-                EXPECT_EQ(0, editor.Control(IDC_TRANSFER_LIST).RowCount());
-                editor.Control(IDOK).Click();
-            });
-        EXPECT_EQ(c.result, result);
-        // A file the editor could not use is never lost: left as it was, or kept beside
-        // the transfers OK wrote.
-        const std::string kept = c.result == 0 ? TransferFile() : TransferFile() + ".bak";
-        EXPECT_EQ(before, editortest::FileBytes(kept));
+    for (const auto& [file, make, message, result] : cases) {
+        SCOPED_TRACE(file);
+        make();
+        const std::string before = FileBytes(TransferFile());
+        EXPECT_EQ(result, harness::RunScripted(
+                              [&] { return Entry(); },
+                              [&, message = message, result = result] {
+                                  const auto box = harness::WaitForMessageBox();
+                                  EXPECT_EQ(Text(message), box.text);
+                                  EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
+                                  box.Answer(IDOK);
+                                  if (result == 0)
+                                      return;
+                                  const Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
+                                  EXPECT_EQ(0, editor.Control(IDC_TRANSFER_LIST).RowCount());
+                                  editor.Control(IDOK).Click();
+                              }));
+        // A file the editor could not use is never lost: left as it was, or kept beside the
+        // transfers OK wrote.
+        const std::string kept = result == 0 ? TransferFile() : TransferFile() + ".bak";
+        EXPECT_EQ(before, FileBytes(kept));
         std::remove((TransferFile() + ".bak").c_str());
     }
 }
 
 // Keys (the toolbar buttons' commands) and the assignment button with no or two selected
-// transfers; the letter C alone is the list's own. Deleting every transfer leaves nothing selected.
+// transfers; the letter C alone is the list's own. Deleting every transfer leaves nothing
+// selected.
 TEST_F(EditorDialog, CommandsNeedExactlyOneSelectedTransfer)
 {
     Run([](const Window& editor) {
         const Window list = editor.Control(IDC_TRANSFER_LIST);
         const int rows = list.RowCount();
-        const std::vector<std::pair<std::string, std::function<void()>>> commands = {
-            {"Enter", [&] { list.Key(VK_RETURN); }},
-            {"Ctrl+C", [&] { list.Key('C', true); }},
-            {"Delete", [&] { list.Key(VK_DELETE); }},
-            {"assignment", [&] { editor.Control(IDC_ASSIGN).Click(); }},
+        const std::pair<std::vector<int>, std::function<void()>> commands[] = {
+            {{}, [&] { list.Key(VK_RETURN); }},
+            {{0, 1}, [&] { list.Key('C', true); }},
+            {{}, [&] { list.Key(VK_DELETE); }},
+            {{0, 1}, [&] { editor.Control(IDC_ASSIGN).Click(); }},
         };
-        for (auto selection : {std::initializer_list<int>{}, {0, 1}}) {
-            for (const auto& [name, command] : commands) {
-                SCOPED_TRACE(name);
-                SelectRows(list, selection);
-                command();
-                const harness::MessageBoxInfo box = harness::WaitForMessageBox();
-                EXPECT_EQ(Text(IDS_SELECT_ONE), box.text);
-                EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
-                box.Answer(IDOK);
-                EXPECT_EQ(rows, list.RowCount());
-            }
+        for (const auto& [selection, command] : commands) {
+            SelectRows(list, selection);
+            command();
+            const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ(Text(IDS_SELECT_ONE), box.text);
+            box.Answer(IDOK);
+            EXPECT_EQ(rows, list.RowCount());
         }
         SelectRows(list, {});
         list.Key('C');
@@ -268,10 +190,8 @@ TEST_F(EditorDialog, CommandsNeedExactlyOneSelectedTransfer)
         harness::OnUi([&] { selected = Running().m_pSelected; });
         EXPECT_EQ(nullptr, selected);
         EXPECT_EQ(0, editor.Control(IDC_ASSIGNMENT_LIST).RowCount());
-        for (int id : {IDC_ORIGIN_X, IDC_ORIGIN_Y, IDC_ORIGIN_Z}) {
-            EXPECT_FALSE(editor.Control(id).IsEnabled());
-            EXPECT_EQ("", editor.Control(id).Text());
-        }
+        for (int id : {IDC_ORIGIN_X, IDC_ORIGIN_Y, IDC_ORIGIN_Z})
+            EXPECT_TRUE(!editor.Control(id).IsEnabled() && editor.Control(id).Text().empty());
         editor.Control(IDCANCEL).Click();
     });
 }

@@ -1,6 +1,6 @@
-// The editor's reading and writing of transfers against the recording load data double:
-// the order of the library's calls, what a transfer keeps through its file, own loads and
-// assignments on reading, sources that changed, and files the library cannot give fully.
+// The editor's reading and writing of transfers against the recording load data double: the
+// library's call order, what a transfer keeps through its file, own loads and assignments on
+// reading, changed sources, and files the library cannot give fully.
 #include "editor/CKVEditor.h"
 #include "model/KVComponent.h"
 #include "model/KVItem.h"
@@ -24,6 +24,11 @@ namespace
 {
 
 const char kTransferFile[] = "C:\\own\\OWN.016";
+
+const KVLoadAssignment& Entry(const KVItem& item, INT_PTR i)
+{
+    return *static_cast<const KVLoadAssignment*>(item.m_loadAssignments[i]);
+}
 
 class TransferEditor : public ::testing::Test
 {
@@ -50,8 +55,7 @@ class TransferEditor : public ::testing::Test
         EXPECT_EQ(DoubleHeld(), 0);
     }
 
-    // The library without files or failures, with the three positions.
-    void Reset()
+    void Reset() // the library without files or failures, with the three positions
     {
         CreateDirectoryA("C:\\own", nullptr);
         DeleteFileA(kTransferFile);
@@ -62,8 +66,7 @@ class TransferEditor : public ::testing::Test
     }
 
     std::unique_ptr<CKVEditor> Editor() { return std::make_unique<CKVEditor>(&m_request, nullptr); }
-    // An editor that read the transfer file with that result.
-    std::unique_ptr<CKVEditor> Read(int result = 0)
+    std::unique_ptr<CKVEditor> Read(int result = 0) // an editor that read the file so
     {
         auto editor = Editor();
         EXPECT_EQ(editor->ReadTransfers(), result);
@@ -108,11 +111,6 @@ class TransferEditor : public ::testing::Test
         entry->m_strOwnLoad = "own2";
     }
 
-    const KVLoadAssignment& Entry(const KVItem& item, INT_PTR i)
-    {
-        return *static_cast<const KVLoadAssignment*>(item.m_loadAssignments[i]);
-    }
-
     KVOwnLoad m_loads[3] = {{{0}, {0}, "own0"}, {{0}, {0}, "own1"}, {{0}, {0}, "own2"}};
     KVEditRequest m_request{};
     LoadDataBuilder m_beam{{"A", "B"}, {"g", "q"}};
@@ -143,9 +141,8 @@ std::string Kept(const KVItem& item)
     for (int i = 0; i < 3; ++i)
         out << ' ' << item.m_dOrigin[i] << ' ' << item.m_dXAxis[i] << ' ' << item.m_dYAxis[i];
     for (INT_PTR e = 0; e < item.m_loadAssignments.GetSize(); ++e) {
-        const auto& entry = *static_cast<const KVLoadAssignment*>(item.m_loadAssignments[e]);
-        out << "\n"
-            << entry.sourceLoad << entry.m_strSourceLoad << entry.ownLoad << entry.m_strOwnLoad;
+        const KVLoadAssignment& a = Entry(item, e);
+        out << "\n" << a.sourceLoad << a.m_strSourceLoad << a.ownLoad << a.m_strOwnLoad;
     }
     for (INT_PTR s = 0; s < item.GetSupportCount(); ++s) {
         const KVSupport& support = *item.GetSupport(s);
@@ -250,12 +247,12 @@ TEST_F(TransferEditor, FilesTheLibraryGivesOnlyInPart)
         int rowCalls;
     };
     const Case cases[] = {
-        {"read, with a result beyond the low 16 bits", "LoadBindSerializeData", 0x10000, 0, 0, 2, 2,
-         5},
+        // clang-format off
+        {"read, with a result beyond the low 16 bits", "LoadBindSerializeData", 0x10000, 0, 0, 2, 2, 5},
         {"refused after its headers", "LoadBindSerializeData", 3, 0, 2, 0, 2, 5},
         {"damaged: counts below 0", "", 0, -4, 2, 0, 0, 3},
         {"short of the rows it announced", "InitZuordTabelle", 1, 0, 0, 2, 0, 5},
-    };
+    }; // clang-format on
     for (const Case& c : cases) {
         Reset(); // a trace of gtest's would stay allocated: the case names follow the checks
         auto writer = Editor();
@@ -309,17 +306,12 @@ TEST_F(TransferEditor, ChangedSourcesMarkTheirTransfersInvalid)
         for (INT_PTR t = 0; t < 2; ++t) {
             const KVItem& item = *reader->GetTransfer(t);
             EXPECT_EQ(item.m_nValid, c.valid[t]) << t;
-            if (c.valid[t] == 1) {
+            if (c.valid[t] == 1)
                 EXPECT_EQ(Kept(*writer->GetTransfer(t)), Kept(item));
-                EXPECT_STREQ(item.m_strProgram, t == 0 ? "Program B7" : "FEM");
-            } else {
+            else
                 EXPECT_EQ(item.m_loadAssignments.GetSize(), 0) << "none until it is repaired";
-            }
         }
         EXPECT_EQ(reader->GetTransfer(0)->GetSupportCount(), c.beam == &wider ? 3 : 2);
-        EXPECT_STREQ(reader->GetTransfer(0)->m_strDirectory, "C:\\proj0\\");
-        EXPECT_STREQ(reader->GetTransfer(0)->m_strStatus, "not calculated");
-        EXPECT_EQ(reader->GetTransfer(1)->m_nCoordinateSystem, 2);
     }
 }
 
@@ -354,16 +346,6 @@ TEST_F(TransferEditor, OwnLoadsAndAssignmentsOnReading)
     EXPECT_STREQ(Entry(*item, 1).m_strSourceLoad, "Undefined");
     EXPECT_EQ(Entry(*item, 1).ownLoad, 1u) << "the request's default";
     EXPECT_STREQ(Entry(*item, 1).m_strOwnLoad, "own1");
-
-    m_request.loadCount.value = 0; // no own loads: nothing to repair
-    reader = Read();
-    item = reader->GetTransfer(0);
-    EXPECT_EQ(item->m_nValid, 1);
-    EXPECT_EQ(item->GetSupport(0)->GetLoad(0)->ownLoad, -1);
-    EXPECT_STREQ(item->GetSupport(0)->GetLoad(0)->m_strOwnLoad, "");
-    ASSERT_EQ(item->m_loadAssignments.GetSize(), 2);
-    EXPECT_STREQ(Entry(*item, 0).m_strOwnLoad, "") << "the default names no load";
-    m_request.loadCount.value = 3;
 
     beam.DeleteLoadAssignments();
     beam.GetSupport(1)->GetLoad(1)->GetComponent(2)->factor = 4; // the last record decides

@@ -1,0 +1,432 @@
+// The editor dialog through real messages on generated projects: its start with the stored
+// transfers, the files it cannot edit and the repair; what a user goes through, end to end; the
+// splitter, resizing, the stored placement, a button's tooltip, the about box; the screenshots.
+#include "tests/editor/EditorDialogSupport.h"
+
+#include "loaddata/TransferFile.h"
+#include "model/KVComponent.h"
+#include "model/KVItem.h"
+#include "model/KVLoad.h"
+#include "model/KVSupport.h"
+#include "settings/SettingsValues.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace editortest;
+
+namespace
+{
+// The second stored transfer gets number 0.
+class EditorStart : public EditorDialog
+{
+  protected:
+    EditorStart() : EditorDialog([](kvdata::Position& own) { own.incoming[1].number = 0; }) {}
+};
+
+int RowImage(const Window& list, int row)
+{
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    harness::OnUi([&] { SendMessageA(list.Handle(), LVM_GETITEMA, 0, LPARAM(&item)); });
+    return item.iImage;
+}
+
+// The selected transfer's reaction rows: support, load and own load named on the first row;
+// the end two pieces share shown once.
+void ExpectRows(const Window& rows, const kvdata::Position& source, const kvdata::Position& own,
+                const kvdata::Transfer& transfer)
+{
+    const kvdata::TransferredComponent& first = transfer.components.at(0);
+    EXPECT_EQ(source.supports[size_t(transfer.support)].name, rows.RowText(0, 0));
+    EXPECT_EQ(source.loads[size_t(first.load)], rows.RowText(0, 1));
+    EXPECT_EQ(own.loads[size_t(first.ownLoad)], rows.RowText(0, 2));
+    for (int r = 1; r < rows.RowCount(); ++r)
+        EXPECT_NE(rows.RowText(r - 1, 3) + rows.RowText(r - 1, 4),
+                  rows.RowText(r, 3) + rows.RowText(r, 4));
+}
+
+// Every transfer's name, columns and reaction rows as the editor shows them.
+std::vector<std::string> Shown(const Window& editor)
+{
+    const Window list = editor.Control(IDC_TRANSFER_LIST);
+    const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
+    std::vector<std::string> shown;
+    for (int t = 0; t < list.RowCount(); ++t) {
+        list.SelectRow(t);
+        std::string line = list.RowText(t, 0) + "|" + list.RowText(t, 1) + "|" + list.RowText(t, 2);
+        for (int r = 0; r < rows.RowCount(); ++r)
+            for (int c = 0; c < 5; ++c)
+                line += "|" + rows.RowText(r, c);
+        shown.push_back(line);
+    }
+    return shown;
+}
+
+void Mouse(const Window& editor, UINT message, int x, int y)
+{
+    harness::OnUi([&] { SendMessageA(editor.Handle(), message, MK_LBUTTON, MAKELPARAM(x, y)); });
+}
+
+// Presses the left button at (x, y), moves to toX and releases there.
+void Drag(const Window& editor, int x, int y, int toX)
+{
+    Mouse(editor, WM_LBUTTONDOWN, x, y);
+    Mouse(editor, WM_MOUSEMOVE, toX, y);
+    Mouse(editor, WM_LBUTTONUP, toX, y);
+}
+
+int Width(const RECT& r)
+{
+    return r.right - r.left;
+}
+
+int Height(const RECT& r)
+{
+    return r.bottom - r.top;
+}
+
+// The stored "Window" value, empty when there is none.
+std::string StoredPlacement()
+{
+    KVSettingsKey key;
+    char value[1028] = "";
+    DWORD size = sizeof value - 1;
+    if (key.OpenSettings() == 0)
+        key.QueryString(value, settings::kWindow, &size);
+    return value;
+}
+} // namespace
+
+TEST_F(EditorStart, StoredTransfersWithTheirRowsLabelsAndOriginFields)
+{
+    const std::vector<kvdata::Transfer>& stored = m_own.incoming;
+    EXPECT_EQ(0, Run([&](const Window& editor) {
+                  const Window list = editor.Control(IDC_TRANSFER_LIST);
+                  const Window rows = editor.Control(IDC_ASSIGNMENT_LIST);
+                  ASSERT_EQ(static_cast<int>(stored.size()), list.RowCount());
+                  EXPECT_EQ(Text(IDS_COUNT_LABEL) + std::to_string(stored.size()),
+                            editor.Control(IDC_TRANSFER_COUNT).Text());
+                  EXPECT_EQ(m_own.name, editor.Control(IDC_OWN_POSITION).Text());
+                  // Nothing selected: no rows, the origin disabled.
+                  EXPECT_EQ(0, rows.RowCount());
+                  EXPECT_FALSE(editor.Control(IDC_ORIGIN_X).IsEnabled());
+                  for (size_t t = 0; t < stored.size(); ++t) {
+                      SCOPED_TRACE(t);
+                      const int row = static_cast<int>(t), number = stored[t].number;
+                      const kvdata::Position& source = Source(stored[t]);
+                      EXPECT_EQ(Text(number < 1 ? IDS_PREFIX_MINUS : IDS_PREFIX_PLUS) +
+                                    std::to_string(std::abs(number)),
+                                list.RowText(row, 0));
+                      EXPECT_EQ(number < 1 ? 1 : 0, RowImage(list, row));
+                      EXPECT_EQ(source.name, list.RowText(row, 1));
+                      if (source.fem) {
+                          EXPECT_EQ(Text(IDS_GROUP_FEM), list.RowText(row, 2));
+                      }
+                      EXPECT_EQ(Text(source.changes      ? IDS_STATUS_MODIFIED
+                                     : source.calculated ? IDS_STATUS_CALCULATED
+                                                         : IDS_STATUS_NOT_CALCULATED),
+                                list.RowText(row, 3));
+                      list.SelectRow(row);
+                      ExpectRows(rows, source, m_own, stored[t]);
+                  }
+                  // A typed coordinate reaches the transfer it was typed for when the
+                  // selection moves on without Enter; the field shows the next one's.
+                  list.SelectRow(0);
+                  editor.Control(IDC_ORIGIN_Y).Type("7");
+                  list.SelectRow(1);
+                  double typed[2] = {};
+                  harness::OnUi([&] {
+                      for (int i = 0; i < 2; ++i)
+                          typed[i] = Running().GetTransfer(i)->m_dOrigin[1];
+                  });
+                  EXPECT_EQ(7.0, typed[0]);
+                  EXPECT_EQ(typed[1], std::stod(editor.Control(IDC_ORIGIN_Y).Text()));
+                  editor.Control(IDCANCEL).Click();
+              }));
+}
+
+TEST_F(EditorStart, FilesItCannotEditGiveTheirMessages)
+{
+    const auto dataVersion0 = [this] {
+        loaddata::TransferData data;
+        ASSERT_EQ(loaddata::readTransferFile(TransferFile(), data), loaddata::FormatError::None);
+        data.dataVersion = 0; // before project groups: the editor does not edit it
+        ASSERT_EQ(loaddata::writeTransferFile(TransferFile(), data), loaddata::FormatError::None);
+    };
+    const auto damage = [this] {
+        std::ofstream(TransferFile(), std::ios::binary | std::ios::trunc) << "not a transfer file";
+    };
+    // The entry's result; where the editor opens, it opens empty and OK is pressed.
+    const std::tuple<const char*, std::function<void()>, UINT, int> cases[] = {
+        {"of data version 0", dataVersion0, IDS_OLD_FORMAT, 0},
+        {"damaged", damage, IDS_TRANSFERS_UNREADABLE, 1},
+    };
+    for (const auto& [file, make, message, result] : cases) {
+        SCOPED_TRACE(file);
+        make();
+        const std::string before = FileBytes(TransferFile());
+        EXPECT_EQ(result, harness::RunScripted(
+                              [&] { return Entry(); },
+                              [&, message = message, result = result] {
+                                  const auto box = harness::WaitForMessageBox();
+                                  EXPECT_EQ(Text(message), box.text);
+                                  EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
+                                  box.Answer(IDOK);
+                                  if (result == 0)
+                                      return;
+                                  const Window editor = harness::WaitForDialog(IDC_TRANSFER_LIST);
+                                  EXPECT_EQ(0, editor.Control(IDC_TRANSFER_LIST).RowCount());
+                                  editor.Control(IDOK).Click();
+                              }));
+        // A file the editor could not use is never lost: left as it was, or kept beside the
+        // transfers OK wrote.
+        const std::string kept = result == 0 ? TransferFile() : TransferFile() + ".bak";
+        EXPECT_EQ(before, FileBytes(kept));
+        std::remove((TransferFile() + ".bak").c_str());
+    }
+}
+
+TEST_F(EditorDialog, TheLoopAUserGoesThrough)
+{
+    std::vector<std::string> shown;
+    ASSERT_EQ(
+        1, Run([&](const Window& editor) {
+            const std::string minus = Text(IDS_PREFIX_MINUS);
+            const Window list = editor.Control(IDC_TRANSFER_LIST);
+            ASSERT_EQ(2, list.RowCount()); // plus 1 and minus 2
+            list.Key(VK_RETURN);           // edit wants exactly one selected transfer
+            const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+            EXPECT_EQ(Text(IDS_SELECT_ONE), box.text);
+            box.Answer(IDOK);
+            list.Key(VK_INSERT); // no selection needed; the first other position, minus, factor 2
+            const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
+            const Window positions = sheet.Control(IDC_POSITION_LIST);
+            const int row = positions.RowText(0) == m_own.name ? 1 : 0;
+            positions.SelectRow(row);
+            sheet.Control(IDC_FACTOR).Click();
+            const Window factor = harness::WaitForDialog(IDC_VALUE_LIST);
+            factor.Control(IDC_VALUE_LIST).Type("2");
+            harness::Key(VK_RETURN);
+            harness::WaitUntilGone(factor);
+            sheet.Control(IDC_DIRECTION_MINUS).Click();
+            const std::string source = positions.RowText(row);
+            sheet.Control(IDOK).Click();
+            harness::WaitUntilGone(sheet);
+            ASSERT_EQ(3, list.RowCount());
+            EXPECT_EQ(minus + "1", list.RowText(2, 0));
+            EXPECT_EQ(source, list.RowText(2, 1));
+            list.SelectRow(2);
+            editor.Control(IDC_ORIGIN_X).Type("2.5");
+            editor.Control(IDC_ORIGIN_X).Key(VK_RETURN);
+            editor.Control(IDC_ASSIGN).Click(); // source load 0 to own load 1
+            const Window assign = harness::WaitForDialog(IDC_LOAD_ASSIGNMENTS);
+            assign.Control(IDC_LOAD_ASSIGNMENTS).SelectRow(0);
+            assign.Control(IDC_ASSIGN).Click();
+            const Window share = harness::WaitForDialog(IDC_OWN_LOADS);
+            share.Control(IDC_OWN_LOADS).SelectRow(1);
+            share.Control(IDOK).Click();
+            assign.Control(IDOK).Click();
+            harness::WaitUntilGone(assign);
+            EXPECT_EQ(m_own.loads[1], editor.Control(IDC_ASSIGNMENT_LIST).RowText(0, 2));
+            list.Key('C', true);
+            list.Key('C'); // alone: the list's own
+            ASSERT_EQ(4, list.RowCount());
+            EXPECT_EQ(minus + "3", list.RowText(3, 0));
+            list.SelectRow(3);
+            list.Key(VK_RETURN); // edit, the sign kept: the name stays
+            harness::WaitForDialog(IDC_POSITION_LIST).Control(IDOK).Click();
+            EXPECT_EQ(minus + "3", list.RowText(3, 0));
+            ClickToolButton(editor, ID_TRANSFER_EDIT); // now the sign changes
+            const Window edit = harness::WaitForDialog(IDC_POSITION_LIST);
+            edit.Control(IDC_DIRECTION_PLUS).Click();
+            edit.Control(IDOK).Click();
+            EXPECT_EQ(Text(IDS_PREFIX_PLUS) + "2", list.RowText(3, 0));
+            EXPECT_EQ(std::vector<int>{3}, list.SelectedRows());
+            list.SelectRow(1);
+            list.Key(VK_DELETE);
+            harness::OnUi([&] { // the new transfer and its duplicate
+                for (const KVItem* item : {Running().GetTransfer(1), Running().GetTransfer(2)})
+                    EXPECT_TRUE(item->m_dOrigin[0] == 2.5 &&
+                                item->GetSupport(0)->GetLoad(0)->GetComponent(0)->factor == 2);
+            });
+            shown = Shown(editor);
+            editor.Control(IDOK).Click();
+        }));
+
+    // Reopened, the editor shows what OK wrote.
+    Run([&](const Window& editor) {
+        EXPECT_EQ(shown, Shown(editor));
+        editor.Control(IDCANCEL).Click();
+    });
+}
+
+// The stored transfer numbered 1 fetches its loads from a source that has since gained a
+// support: the repair runs before the user can act; Cancel (German) removes the transfer,
+// OK (English) keeps it, valid.
+TEST_F(EditorDialog, RepairWithScreenshots)
+{
+    ASSERT_GT(GiveTheSourceASupport(0), 0u);
+    const std::string repaired = Source(m_own.incoming[0]).name;
+    for (auto [language, answer] : {std::pair("DEU", IDCANCEL), std::pair("ENG", IDOK)}) {
+        SetLanguage(language);
+        int valid = -1;
+        harness::RunScripted(
+            [&] { return Entry(); },
+            [&] {
+                const harness::MessageBoxInfo box = harness::WaitForMessageBox();
+                const Window editor(GetWindow(box.window.Handle(), GW_OWNER));
+                EXPECT_EQ(Text(IDS_REPAIR), box.text);
+                EXPECT_EQ(Text(IDS_EDITOR_CAPTION), box.caption);
+                harness::Screenshot(editor, std::string("editor_repair_") + language);
+                harness::Screenshot(box.window, std::string("editor_repair_message_") + language);
+                box.Answer(IDOK);
+                const Window sheet = harness::WaitForDialog(IDC_POSITION_LIST);
+                EXPECT_EQ(Text(IDS_SHEET_REMOVE), sheet.Control(IDCANCEL).Text());
+                sheet.Control(answer).Click();
+                harness::WaitUntilGone(sheet);
+                const Window list = editor.Control(IDC_TRANSFER_LIST);
+                const bool kept = list.RowCount() == static_cast<int>(m_own.incoming.size());
+                EXPECT_EQ(answer == IDOK, kept);
+                EXPECT_EQ(answer == IDOK, list.RowText(0, 1) == repaired);
+                harness::OnUi([&] { valid = Running().GetTransfer(0)->m_nValid; });
+                EXPECT_EQ(1u, harness::TopLevelWindows().size()) << "the repair runs once";
+                editor.Control(IDCANCEL).Click();
+            });
+        EXPECT_EQ(1, valid);
+    }
+}
+
+// The bar starts a drag on its edge pixels, moves the panes on release and stops where the
+// right pane would get narrower than the gap between them; the window's width goes to
+// the right pane, its height to the panes, until the right pane is as narrow as the gap.
+TEST_F(EditorDialog, SplitterAndResizing)
+{
+    Run([](const Window& editor) {
+        const RECT start = editor.Rect();
+        const RECT bar = ClientRect(editor, IDC_SPLITTER);
+        const RECT transfers = ClientRect(editor, IDC_TRANSFER_LIST);
+        const RECT rows = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        const RECT ok = ClientRect(editor, IDOK);
+        RECT window = start; // in client coordinates
+        MapWindowPoints(nullptr, editor.Handle(), reinterpret_cast<POINT*>(&window), 2);
+        const int gap = rows.left - transfers.right;
+        const int y = (bar.top + bar.bottom) / 2;
+        const auto barLeft = [&] { return ClientRect(editor, IDC_SPLITTER).left; };
+        for (int x : {bar.left - 1, bar.left}) {
+            Mouse(editor, WM_LBUTTONDOWN, x, y);
+            int state = -1;
+            harness::OnUi([&] { state = Running().m_nDragState; });
+            EXPECT_EQ(x == bar.left ? 1 : 0, state) << "pressed at " << x - bar.left;
+            Mouse(editor, WM_LBUTTONUP, x, y);
+        }
+        EXPECT_EQ(transfers.right, ClientRect(editor, IDC_TRANSFER_LIST).right);
+
+        const auto resize = [&](int dx) {
+            harness::OnUi([&] {
+                SetWindowPos(editor.Handle(), nullptr, 0, 0, Width(start) + dx, Height(start) + 100,
+                             SWP_NOMOVE | SWP_NOZORDER);
+            });
+        };
+        resize(200);
+        Drag(editor, barLeft(), y, 5000); // the right pane as narrow as the gap
+        EXPECT_EQ(window.right + 200 - (Width(window) - rows.right) - gap, barLeft());
+        EXPECT_EQ(rows.right + 200, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
+        EXPECT_EQ(transfers.bottom + 100, ClientRect(editor, IDC_TRANSFER_LIST).bottom);
+        EXPECT_EQ(ok.top + 100, ClientRect(editor, IDOK).top);
+        ASSERT_GT(gap, 5);
+        resize(195);
+        const RECT shrunk = ClientRect(editor, IDC_ASSIGNMENT_LIST);
+        EXPECT_EQ(gap, Width(shrunk));
+        EXPECT_EQ(rows.right + 195, shrunk.right);
+        EXPECT_EQ(shrunk.left - gap, ClientRect(editor, IDC_TRANSFER_LIST).right);
+        MINMAXINFO info{};
+        harness::OnUi([&] { SendMessageA(editor.Handle(), WM_GETMINMAXINFO, 0, LPARAM(&info)); });
+        EXPECT_EQ(Width(start), info.ptMinTrackSize.x);
+        EXPECT_EQ(Height(start), info.ptMinTrackSize.y);
+        editor.Control(IDCANCEL).Click();
+    });
+}
+
+// Cancel stores the place and the bar but writes no transfers; the start puts them back,
+// keeping a stored bar within its limits.
+TEST_F(EditorDialog, StoredPlacement)
+{
+    RECT first{};
+    int firstBar = 0;
+    Run([&](const Window& editor) {
+        first = editor.Rect();
+        firstBar = ClientRect(editor, IDC_SPLITTER).left;
+        editor.Control(IDCANCEL).Click();
+    });
+    const RECT stored = {30, 40, 90 + Width(first), 70 + Height(first)};
+    const std::string place =
+        "30,40," + std::to_string(Width(stored)) + "," + std::to_string(Height(stored));
+    const std::tuple<std::string, RECT, int> cases[] = {
+        // value; window and bar expected
+        {place + "," + std::to_string(firstBar - 20), stored, firstBar - 20},
+        {place + ",0", stored, firstBar},
+        {"30,40,700", first, firstBar}, // fewer than four numbers: none
+    };
+    for (const auto& [value, expectedWindow, expectedBar] : cases) {
+        SCOPED_TRACE(value);
+        m_sandbox.SetString(settings::kWindow, value.c_str());
+        const std::string before = FileBytes(TransferFile());
+        std::string expectedStore;
+        Run([&, expectedWindow = expectedWindow, expectedBar = expectedBar](const Window& editor) {
+            const RECT window = editor.Rect();
+            EXPECT_TRUE(EqualRect(&expectedWindow, &window));
+            EXPECT_EQ(expectedBar, ClientRect(editor, IDC_SPLITTER).left);
+            editor.Control(IDC_TRANSFER_LIST).SelectRow(0);
+            editor.Control(IDC_TRANSFER_LIST).Key(VK_DELETE); // a change Cancel drops
+            const RECT now = ClientRect(editor, IDC_SPLITTER);
+            Drag(editor, now.left, now.top + 5, now.left + 7);
+            expectedStore = std::to_string(window.left) + "," + std::to_string(window.top) + "," +
+                            std::to_string(Width(window)) + "," + std::to_string(Height(window)) +
+                            "," + std::to_string(now.left + 7);
+            editor.Control(IDCANCEL).Click();
+        });
+        EXPECT_EQ(expectedStore, StoredPlacement());
+        EXPECT_EQ(before, FileBytes(TransferFile())) << "Cancel writes nothing";
+    }
+}
+
+// The editor and its about box in both languages; a button's tooltip is its command string's
+// second line.
+TEST_F(EditorDialog, ScreenshotsTooltipAndAboutBox)
+{
+    for (const char* language : kLanguages) {
+        SetLanguage(language);
+        Run([&](const Window& editor) {
+            const HWND toolbar = editor.Control(IDC_TOOLBAR).Handle();
+            const std::string newText = Text(ID_TRANSFER_NEW);
+            char text[80] = "";
+            TTTOOLINFOA tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = toolbar;
+            tool.uId = ID_TRANSFER_NEW;
+            tool.lpszText = text;
+            harness::OnUi([&] {
+                const HWND tips = HWND(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+                SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
+            });
+            EXPECT_EQ(newText.substr(newText.find('\n') + 1), text);
+            editor.Control(IDC_TRANSFER_LIST).SelectRow(1);
+            harness::Screenshot(editor, std::string("editor_") + language);
+            ClickToolButton(editor, ID_APP_ABOUT);
+            const Window about = harness::WaitForWindow(
+                [&](const Window& w) { return w.Handle() != editor.Handle(); }, "the about box");
+            harness::Screenshot(about, std::string("about_") + language);
+            about.Control(IDOK).Click();
+            harness::WaitUntilGone(about);
+            editor.Control(IDCANCEL).Click();
+        });
+    }
+}

@@ -1,9 +1,6 @@
 #include "tests/editor/EditorDialogSupport.h"
 
-#include "entry/EditorEntry.h"
 #include "model/LoadDataInterface.h"
-#include "resources/ResourceIds.h"
-#include "settings/SettingsValues.h"
 #include "tests/model/LoadDataBuilder.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -56,7 +53,7 @@ EditorDialog::EditorDialog(const std::function<void(kvdata::Position& own)>& cha
     m_request.loads = m_loads.data();
 }
 
-size_t EditorDialog::GiveTheSourceASupport(size_t i)
+bool EditorDialog::GiveTheSourceASupport(size_t i)
 {
     const kvdata::Position& source = Source(m_own.incoming[i]);
     std::vector<std::string> supports;
@@ -66,25 +63,14 @@ size_t EditorDialog::GiveTheSourceASupport(size_t i)
     LoadDataBuilder data(supports, source.loads);
     data.PointComponents({"Fz", "Fx"});
     const std::string file = m_project.loadFile(source);
-    if (LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) != 0)
-        return 0;
-    return supports.size();
-}
-
-void EditorDialog::SetLanguage(const char* code)
-{
-    m_sandbox.SetString(settings::kLanguage, code);
-}
-
-INT_PTR EditorDialog::Entry()
-{
-    return RunEditorEntry(&m_request);
+    return LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) == 0;
 }
 
 int EditorDialog::Run(const std::function<void(const harness::Window& editor)>& script)
 {
-    return static_cast<int>(harness::RunScripted(
-        [&] { return Entry(); }, [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
+    return static_cast<int>(
+        harness::RunScripted([&] { return RunEditorEntry(&m_request); },
+                             [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
 }
 
 CKVEditor& Running()
@@ -96,13 +82,9 @@ CKVEditor& Running()
 
 std::string Text(UINT id)
 {
-    std::string text;
-    harness::OnUi([&] {
-        CString loaded;
-        loaded.LoadString(id);
-        text = loaded.GetString();
-    });
-    return text;
+    CString text;
+    harness::OnUi([&] { text.LoadString(id); });
+    return text.GetString();
 }
 
 RECT ClientRect(const harness::Window& dialog, int id)

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "editor/CKVEditor.h"
+#include "entry/EditorEntry.h"
 #include "entry/KVEditRequest.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
 #include "tests/harness/Harness.h"
 #include "tests/loaddata/project/GeneratedProject.h"
 #include "tests/support/RegistrySandbox.h"
@@ -30,8 +32,8 @@ class EditorDialog : public ::testing::Test
     // change may alter the own position's stored transfers before the project is written.
     explicit EditorDialog(const std::function<void(kvdata::Position& own)>& change = {});
 
-    void SetLanguage(const char* code);
-    INT_PTR Entry(); // the editor entry for the own position (on the user-interface thread)
+    void SetLanguage(const char* code) { m_sandbox.SetString(settings::kLanguage, code); }
+    INT_PTR Entry() { return RunEditorEntry(&m_request); } // on the user-interface thread
     // Runs the editor entry while script drives the editor; the entry's result.
     int Run(const std::function<void(const Window& editor)>& script);
     std::string TransferFile() const { return m_project.transferFile(m_own); }
@@ -40,8 +42,8 @@ class EditorDialog : public ::testing::Test
         return m_project.building().positions[static_cast<size_t>(transfer.source)];
     }
     // The source of the own position's stored transfer i gains a support, written as a
-    // design program writes it after a new calculation; its supports' count.
-    size_t GiveTheSourceASupport(size_t i);
+    // design program writes it after a new calculation.
+    bool GiveTheSourceASupport(size_t i);
 
     RegistrySandbox m_sandbox{kSettingsKeyPath};
     GeneratedProject m_project;

@@ -298,22 +298,3 @@ TEST_F(TransferEditor, ChangedSourcesMarkTheirTransfersInvalid)
         EXPECT_EQ(reader->GetTransfer(0)->GetSupportCount(), c.beam == &wider ? 3 : 2);
     }
 }
-
-// A load without a recorded own load takes the one of the same load at the support before;
-// an own load outside the request's list makes the transfer invalid.
-TEST_F(TransferEditor, OwnLoadsOnReading)
-{
-    auto writer = Editor();
-    KVItem& beam = Add(*writer, 0, "BEAM", 1, m_beam);
-    beam.GetSupport(0)->GetLoad(0)->ownLoad = 2;
-    beam.GetSupport(1)->GetLoad(0)->SetSelected(0);
-    beam.GetSupport(0)->GetLoad(1)->ownLoad = 7;
-    ASSERT_EQ(writer->WriteTransfers(), 0);
-    auto reader = Read();
-    const KVItem* item = reader->GetTransfer(0);
-    EXPECT_EQ(item->m_nValid, 0) << "own load 7 does not exist";
-    EXPECT_EQ(item->GetSupport(1)->GetLoad(0)->ownLoad, 2) << "taken from the support before";
-    EXPECT_STREQ(item->GetSupport(1)->GetLoad(0)->m_strOwnLoad, "own2");
-    EXPECT_EQ(item->GetSupport(0)->GetLoad(1)->ownLoad, 0);
-    EXPECT_STREQ(item->GetSupport(0)->GetLoad(1)->m_strOwnLoad, "own0");
-}

@@ -66,13 +66,6 @@ bool EditorDialog::GiveTheSourceASupport(size_t i)
     return LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) == 0;
 }
 
-int EditorDialog::Run(const std::function<void(const harness::Window& editor)>& script)
-{
-    return static_cast<int>(
-        harness::RunScripted([&] { return RunEditorEntry(&m_request); },
-                             [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
-}
-
 CKVEditor& Running()
 {
     if (!g_pRunningEditor)

@@ -1,6 +1,5 @@
-// The editor run through its entry on a generated project, in the language the settings name,
-// while a script drives it; and what the tests read from it. The own position is one that
-// several sources feed, one of them a FEM slab.
+// The editor run through its entry on a generated project while a script drives it, and what
+// the tests read from it. The own position is fed by several sources, one of them a FEM slab.
 #pragma once
 
 #include "editor/CKVEditor.h"
@@ -23,9 +22,6 @@ namespace editortest
 {
 using harness::Window;
 
-// The language libraries the editor is checked with.
-constexpr const char* kLanguages[] = {"DEU", "ENG"};
-
 class EditorDialog : public ::testing::Test
 {
   protected:
@@ -35,7 +31,11 @@ class EditorDialog : public ::testing::Test
     void SetLanguage(const char* code) { m_sandbox.SetString(settings::kLanguage, code); }
     INT_PTR Entry() { return RunEditorEntry(&m_request); } // on the user-interface thread
     // Runs the editor entry while script drives the editor; the entry's result.
-    int Run(const std::function<void(const Window& editor)>& script);
+    int Run(const std::function<void(const Window& editor)>& script)
+    {
+        return static_cast<int>(harness::RunScripted(
+            [&] { return Entry(); }, [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
+    }
     std::string TransferFile() const { return m_project.transferFile(m_own); }
     const kvdata::Position& Source(const kvdata::Transfer& transfer) const
     {

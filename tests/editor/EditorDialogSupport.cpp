@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace editortest
 {
@@ -105,9 +105,7 @@ void ClickToolButton(const harness::Window& editor, int command)
 std::string FileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 } // namespace editortest

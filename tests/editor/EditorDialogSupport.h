@@ -41,8 +41,7 @@ class EditorDialog : public ::testing::Test
     {
         return m_project.building().positions[static_cast<size_t>(transfer.source)];
     }
-    // The source of the own position's stored transfer i gains a support, written as a
-    // design program writes it after a new calculation.
+    // The source of stored transfer i gains a support, as a new calculation writes it.
     bool GiveTheSourceASupport(size_t i);
 
     RegistrySandbox m_sandbox{kSettingsKeyPath};

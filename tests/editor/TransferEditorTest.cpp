@@ -42,8 +42,7 @@ class TransferEditor : public ::testing::Test
         m_allocations = LiveAllocations();
     }
 
-    // Every test leaves the model's allocations and the library's protocol as it found
-    // them: editors, items and records freed, no file open, no position data held.
+    // Every test frees its editors, items and records, closes its files, holds no positions.
     void TearDown() override
     {
         EXPECT_EQ(LiveAllocations(), m_allocations);
@@ -114,7 +113,6 @@ class TransferEditor : public ::testing::Test
     long m_allocations = 0;
 };
 
-// How often the call was logged since the last clearing.
 int Count(const std::string& call)
 {
     const std::string log = std::string(" ") + DoubleLog();

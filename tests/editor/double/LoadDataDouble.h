@@ -23,9 +23,8 @@ template <class F> F DoubleEntry(const char* name)
     }
 #endif
 
-DOUBLE_CALL(void, DoubleReset, (), ()); // forgets files, positions, failures, the log
-// The calls since the last clearing, each "Name(mode) " or "Name ".
-DOUBLE_CALL(const char*, DoubleLog, (), ());
+DOUBLE_CALL(void, DoubleReset, (), ());      // forgets files, positions, failures, the log
+DOUBLE_CALL(const char*, DoubleLog, (), ()); // since the last clearing: "Name(mode) Name ..."
 DOUBLE_CALL(void, DoubleClearLog, (), ());
 // From now on the named call returns result; with the low 16 bits of result 0 (a success)
 // after doing its work, otherwise instead of it.

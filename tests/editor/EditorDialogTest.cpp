@@ -76,7 +76,7 @@ std::string StoredPlacement()
 }
 } // namespace
 
-TEST_F(EditorStart, StoredTransfersWithTheirRowsLabelsAndOriginFields)
+TEST_F(EditorStart, StoredTransfersWithTheirRowsAndOriginFields)
 {
     const std::vector<kvdata::Transfer>& stored = m_own.incoming;
     EXPECT_EQ(0, Run([&](const Window& editor) {

@@ -1,16 +1,13 @@
 #include "tests/editor/EditorDialogSupport.h"
 
-#include "entry/EditorEntry.h"
 #include "model/LoadDataInterface.h"
-#include "resources/ResourceIds.h"
-#include "settings/SettingsValues.h"
 #include "tests/model/LoadDataBuilder.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <commctrl.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace editortest
 {
@@ -56,7 +53,7 @@ EditorDialog::EditorDialog(const std::function<void(kvdata::Position& own)>& cha
     m_request.loads = m_loads.data();
 }
 
-size_t EditorDialog::GiveTheSourceASupport(size_t i)
+bool EditorDialog::GiveTheSourceASupport(size_t i)
 {
     const kvdata::Position& source = Source(m_own.incoming[i]);
     std::vector<std::string> supports;
@@ -66,25 +63,7 @@ size_t EditorDialog::GiveTheSourceASupport(size_t i)
     LoadDataBuilder data(supports, source.loads);
     data.PointComponents({"Fz", "Fx"});
     const std::string file = m_project.loadFile(source);
-    if (LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) != 0)
-        return 0;
-    return supports.size();
-}
-
-void EditorDialog::SetLanguage(const char* code)
-{
-    m_sandbox.SetString(settings::kLanguage, code);
-}
-
-INT_PTR EditorDialog::Entry()
-{
-    return RunEditorEntry(&m_request);
-}
-
-int EditorDialog::Run(const std::function<void(const harness::Window& editor)>& script)
-{
-    return static_cast<int>(harness::RunScripted(
-        [&] { return Entry(); }, [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
+    return LoadSerializeData(0, file.c_str(), const_cast<LoadDataRecord*>(&data.Record())) == 0;
 }
 
 CKVEditor& Running()
@@ -96,13 +75,9 @@ CKVEditor& Running()
 
 std::string Text(UINT id)
 {
-    std::string text;
-    harness::OnUi([&] {
-        CString loaded;
-        loaded.LoadString(id);
-        text = loaded.GetString();
-    });
-    return text;
+    CString text;
+    harness::OnUi([&] { text.LoadString(id); });
+    return text.GetString();
 }
 
 RECT ClientRect(const harness::Window& dialog, int id)
@@ -130,9 +105,7 @@ void ClickToolButton(const harness::Window& editor, int command)
 std::string FileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 } // namespace editortest

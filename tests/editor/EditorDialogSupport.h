@@ -1,11 +1,13 @@
-// The editor run through its entry on a generated project, in the language the settings
-// name, while a script drives it; and what the tests read from it. The own position is
-// one that several sources feed, one of them a FEM slab.
+// The editor run through its entry on a generated project while a script drives it, and what
+// the tests read from it. The own position is fed by several sources, one of them a FEM slab.
 #pragma once
 
 #include "editor/CKVEditor.h"
+#include "entry/EditorEntry.h"
 #include "entry/KVEditRequest.h"
+#include "resources/ResourceIds.h"
 #include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
 #include "tests/harness/Harness.h"
 #include "tests/loaddata/project/GeneratedProject.h"
 #include "tests/support/RegistrySandbox.h"
@@ -18,9 +20,7 @@
 
 namespace editortest
 {
-
-// The language libraries the editor is checked with.
-constexpr const char* kLanguages[] = {"DEU", "ENG"};
+using harness::Window;
 
 class EditorDialog : public ::testing::Test
 {
@@ -28,20 +28,21 @@ class EditorDialog : public ::testing::Test
     // change may alter the own position's stored transfers before the project is written.
     explicit EditorDialog(const std::function<void(kvdata::Position& own)>& change = {});
 
-    void SetLanguage(const char* code);
-    // The editor entry for the own position (on the user-interface thread of a run).
-    INT_PTR Entry();
+    void SetLanguage(const char* code) { m_sandbox.SetString(settings::kLanguage, code); }
+    INT_PTR Entry() { return RunEditorEntry(&m_request); } // on the user-interface thread
     // Runs the editor entry while script drives the editor; the entry's result.
-    int Run(const std::function<void(const harness::Window& editor)>& script);
-    // The transfer file of the own position.
+    int Run(const std::function<void(const Window& editor)>& script)
+    {
+        return static_cast<int>(harness::RunScripted(
+            [&] { return Entry(); }, [&] { script(harness::WaitForDialog(IDC_TRANSFER_LIST)); }));
+    }
     std::string TransferFile() const { return m_project.transferFile(m_own); }
     const kvdata::Position& Source(const kvdata::Transfer& transfer) const
     {
         return m_project.building().positions[static_cast<size_t>(transfer.source)];
     }
-    // The source of the own position's stored transfer i gains a support, written as a
-    // design program writes it after a new calculation; its supports' count.
-    size_t GiveTheSourceASupport(size_t i);
+    // The source of stored transfer i gains a support, as a new calculation writes it.
+    bool GiveTheSourceASupport(size_t i);
 
     RegistrySandbox m_sandbox{kSettingsKeyPath};
     GeneratedProject m_project;
@@ -53,15 +54,10 @@ class EditorDialog : public ::testing::Test
     std::vector<KVOwnLoad> m_loads;
 };
 
-// The editor that runs; read it on the user-interface thread (harness::OnUi).
-CKVEditor& Running();
-// A string of the language library the editor runs with.
-std::string Text(UINT id);
-// A control's window rectangle in the dialog's client coordinates.
-RECT ClientRect(const harness::Window& dialog, int id);
-// A mouse click on the editor's toolbar button of that command.
-void ClickToolButton(const harness::Window& editor, int command);
-// A file's bytes.
+CKVEditor& Running();      // the editor that runs; read it on the user-interface thread
+std::string Text(UINT id); // a string of the language library the editor runs with
+RECT ClientRect(const Window& dialog, int id); // a control's rectangle in dialog coordinates
+void ClickToolButton(const Window& editor, int command); // a click on its toolbar button
 std::string FileBytes(const std::string& path);
 
 } // namespace editortest

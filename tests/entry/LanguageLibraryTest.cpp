@@ -1,7 +1,7 @@
+// The language library's name; its loading and release: the editor entry's tests.
 #include "entry/LanguageLibrary.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
-#include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -46,21 +46,4 @@ TEST(LanguageLibraryName, FollowsProgramPathAndLanguageWithDefaults)
             sandbox.SetNumber(settings::kLanguage, 1);
         EXPECT_EQ(c.expected, ComposedName());
     }
-}
-
-TEST(LanguageLibrary, IsLoadedForItsLifetimeOnly)
-{
-    RegistrySandbox sandbox(kSettingsKeyPath);
-    const std::string folder = ProgramFolder();
-    const std::string library = folder + "\\kesvar_eng.dll";
-    sandbox.SetString(settings::kProgramPath, folder.c_str());
-    sandbox.SetString(settings::kLanguage, "ENG");
-    {
-        LanguageLibrary language;
-        EXPECT_NE(nullptr, language.Handle());
-        EXPECT_EQ(language.Handle(), GetModuleHandleA(library.c_str()));
-    }
-    EXPECT_EQ(nullptr, GetModuleHandleA(library.c_str()));
-    sandbox.SetString(settings::kLanguage, "xyz");
-    EXPECT_EQ(nullptr, LanguageLibrary().Handle());
 }

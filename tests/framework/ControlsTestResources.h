@@ -1,14 +1,11 @@
 #pragma once
-// Dialog, controls and resources of the framework control tests (numbers 2100-2199).
+// Dialog and controls of the framework control tests (numbers 2100-2199).
 
 #define IDD_TEST_CONTROLS 2100
 #define IDC_TEST_CHECKLIST 2101
 #define IDC_TEST_LISTCTRL 2102
 #define IDC_TEST_TREE 2103
 #define IDC_TEST_COMBO_LIST 2104
-#define IDC_TEST_COMBO_EDIT 2105
 #define IDC_TEST_LISTBOX 2106
 #define IDC_TEST_EDIT 2107
 #define IDC_TEST_READONLY 2108
-#define IDB_TEST_TOOLBAR 2110
-#define IDS_TEST_NO_TIP 2122

@@ -1,10 +1,10 @@
 // CDialog through real messages: the modal loop, Enter, Escape and the close box, data
-// exchange, the dialog-init data, reflected notifications and nested runs.
+// exchange, the dialog-init data and nested runs. (Reflected notifications: the coordinate
+// edit's tests.)
 #include "FrameworkTestResources.h"
 
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
-#include "framework/CEdit.h"
 #include "framework/CWinApp.h"
 #include "tests/harness/Harness.h"
 
@@ -125,61 +125,6 @@ TEST(Dialog, DataExchangeShowsMembersChecksNumbersAndTakesThemBackOnOK)
     EXPECT_STREQ("nachher", dialog.m_text);
 }
 
-// An edit control that handles its own EN_KILLFOCUS (reflected by the dialog).
-class CommittingEdit : public CEdit
-{
-  public:
-    int m_commits = 0;
-
-  protected:
-    afx_msg void OnKillFocus() { ++m_commits; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CommittingEdit, CEdit)
-ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocus)
-END_MESSAGE_MAP()
-
-class ReflectDialog : public CDialog
-{
-  public:
-    ReflectDialog() : CDialog(IDD_TEST_REFLECT) {}
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_REFLECT_EDIT, m_edit); }
-
-    CommittingEdit m_edit;
-    int m_parentKillFocus = 0;
-
-  protected:
-    afx_msg void OnEditKillFocus() { ++m_parentKillFocus; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(ReflectDialog, CDialog)
-ON_EN_KILLFOCUS(IDC_REFLECT_EDIT, OnEditKillFocus)
-END_MESSAGE_MAP()
-
-TEST(Dialog, AControlHandlesItsOwnReflectedNotification)
-{
-    ReflectDialog dialog;
-    RunScripted([&] { return dialog.DoModal(); },
-                [&] {
-                    Window dlg = harness::WaitForDialog(IDC_REFLECT_EDIT);
-                    harness::OnUi([&] {
-                        // The subclassed control is its object; another is a temporary.
-                        EXPECT_EQ(&dialog.m_edit, dialog.GetDlgItem(IDC_REFLECT_EDIT));
-                        CWnd* other = dialog.GetDlgItem(IDC_REFLECT_OTHER);
-                        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(other->m_hWnd));
-                    });
-                    dlg.Control(IDC_REFLECT_EDIT).Focus();
-                    dlg.Control(IDC_REFLECT_OTHER).Focus();
-                    dlg.Control(IDC_REFLECT_EDIT).Focus();
-                    dlg.Control(IDC_REFLECT_OTHER).Key(VK_TAB); // leaves OTHER, not EDIT
-                    dlg.Control(IDOK).Click();
-                });
-    EXPECT_EQ(2, dialog.m_edit.m_commits);
-    EXPECT_EQ(0, dialog.m_parentKillFocus); // the control took it
-}
-
 class InnerDialog : public CDialog
 {
   public:
@@ -225,8 +170,9 @@ BEGIN_MESSAGE_MAP(OuterDialog, CDialog)
 ON_BN_CLICKED(IDC_OUTER_OPEN, OnOpen)
 END_MESSAGE_MAP()
 
-// The buttons-only dialog has no caret whose timer would wake the loop anyway.
-TEST(Dialog, EnterEscapeTheCloseBoxAndEndDialogEndTheRun)
+// (Enter: the keys test.) The buttons-only dialog has no caret whose timer would wake the loop
+// anyway.
+TEST(Dialog, EscapeTheCloseBoxAndEndDialogEndTheRun)
 {
     struct Case {
         const char* what;
@@ -255,14 +201,6 @@ TEST(Dialog, EnterEscapeTheCloseBoxAndEndDialogEndTheRun)
     }
 }
 
-BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM found)
-{
-    char name[16] = "";
-    ::GetClassNameA(hWnd, name, sizeof name);
-    *reinterpret_cast<bool*>(found) |= std::string(name) == "#32770";
-    return TRUE;
-}
-
 TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
 {
     OuterDialog outer;
@@ -289,10 +227,6 @@ TEST(Dialog, NestedRunWithSubDialogAndMessageBoxLeavesNoWindowBehind)
     EXPECT_EQ(IDYES, outer.m_innerAnswer);
     EXPECT_FALSE(outer.m_sawProbe);
     EXPECT_TRUE(harness::TopLevelWindows().empty());
-    bool hiddenDialog = false; // none hidden either
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialogWindow,
-                        reinterpret_cast<LPARAM>(&hiddenDialog));
-    EXPECT_FALSE(hiddenDialog);
 }
 
 // The help command goes to the application with the dialog's help number; after the run
@@ -334,13 +268,13 @@ INT_PTR RunWaitingInVain()
 {
     KeysDialog dialog;
     return RunScripted([&] { return dialog.DoModal(); },
-                       [] { harness::WaitForDialog(IDC_REFLECT_OTHER, 300); });
+                       [] { harness::WaitForDialog(IDC_INNER_ASK, 300); });
 }
 
 TEST(Harness, AWaitInVainFailsTheTestAndClosesTheDialog)
 {
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(IDCANCEL, RunWaitingInVain()),
-                            "waited 300 ms for a dialog with control 1032 in vain");
+                            "waited 300 ms for a dialog with control 1051 in vain");
 }
 
 } // namespace

@@ -1,8 +1,7 @@
-// Windows without dialogs: the handle maps, Attach and Detach of a foreign window, message
-// maps with base-class chaining, and the module state switch with its resource chain.
+// Windows without dialogs: message maps with base-class chaining, and the module state
+// switch with its resource chain. (Attaching the host's window: the editor entry's tests.)
 #include "FrameworkTestResources.h"
 
-#include "framework/AfxFormatString.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/ModuleState.h"
@@ -13,29 +12,6 @@
 
 namespace
 {
-
-TEST(Window, ForeignWindowIsAttachedDetachedAndNeverDestroyed)
-{
-    HWND foreign = ::CreateWindowExA(0, "STATIC", "fremd", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
-                                     nullptr, nullptr);
-    CWnd* temporary = CWnd::FromHandle(foreign);
-    EXPECT_EQ(temporary, CWnd::FromHandle(foreign)); // the same temporary object again
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign));
-    {
-        CWnd host;
-        ASSERT_TRUE(host.Attach(foreign));
-        EXPECT_FALSE(CWnd().Attach(foreign)); // one permanent object per window
-        EXPECT_EQ(&host, CWnd::FromHandle(foreign));
-        EXPECT_EQ(&host, CWnd::FromHandleAnyModule(foreign));
-        EXPECT_EQ(foreign, host.Detach());
-        EXPECT_EQ(nullptr, CWnd::FromHandleAnyModule(foreign));
-        ASSERT_TRUE(host.Attach(foreign)); // left attached: the object's end must not destroy it
-    }
-    EXPECT_TRUE(::IsWindow(foreign));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign));
-    ::DestroyWindow(foreign);
-    AfxDeleteTempMap();
-}
 
 class BaseWnd : public CWnd
 {
@@ -59,15 +35,12 @@ ON_WM_SIZE()
 ON_MESSAGE(WM_USER + 1, OnPrivate)
 END_MESSAGE_MAP()
 
-const UINT g_registered = ::RegisterWindowMessageA("KvFrameworkTestMessage");
-
 class DerivedWnd : public BaseWnd
 {
   public:
     int m_destroyed = 0;
 
   protected:
-    afx_msg LRESULT OnRegistered(WPARAM, LPARAM) { return 77; }
     afx_msg LRESULT OnPrivate2(WPARAM, LPARAM) { return -5; }
     afx_msg void OnDestroy() { ++m_destroyed, CWnd::OnDestroy(); }
     // Default() after a nested message still answers the outer one.
@@ -76,7 +49,6 @@ class DerivedWnd : public BaseWnd
 };
 
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
-ON_REGISTERED_MESSAGE(g_registered, OnRegistered)
 ON_MESSAGE(WM_USER + 2, OnPrivate2)
 ON_WM_DESTROY()
 ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
@@ -90,7 +62,6 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(1, wnd.m_creates);                       // WM_CREATE came through the map
     EXPECT_EQ(11, wnd.SendMessage(WM_USER + 1, 5, 6)); // the base class's entry
     EXPECT_EQ(-5, wnd.SendMessage(WM_USER + 2));
-    EXPECT_EQ(77, wnd.SendMessage(g_registered));
     EXPECT_EQ(10, wnd.SendMessage(WM_GETTEXTLENGTH)); // "abgeleitet"
     wnd.MoveWindow(0, 0, 120, 60);
     EXPECT_EQ(CSize(120, 60), wnd.m_size);
@@ -101,38 +72,25 @@ TEST(Window, MessageMapsChainToTheBaseClassAndSeeTheWholeLifeOfTheWindow)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
-TEST(ModuleState, SwitchRestoresThePreviousResourceHandleOnEveryExit)
+TEST(ModuleState, SwitchRestoresThePreviousResourceHandleAlsoOnAThrow)
 {
     const HINSTANCE own = AfxGetResourceHandle();
     AFX_MODULE_STATE other;
     other.m_hCurrentResourceHandle = ::GetModuleHandleA("kernel32.dll");
-    CString loaded, formatted;
-    {
+    CString loaded;
+    const auto leaveByThrow = [&] {
         AFX_MANAGE_STATE(&other);
         EXPECT_FALSE(loaded.LoadString(IDS_TEST_APP_STRING)); // not in that module
-        AfxFormatString2(formatted, IDS_TEST_TWO_PLACES, "eins", "zwei");
-        EXPECT_STREQ("", formatted);
         {
             AFX_MANAGE_STATE(AfxGetStaticModuleState());
             EXPECT_TRUE(loaded.LoadString(IDS_TEST_APP_STRING));
-            AfxFormatString2(formatted, IDS_TEST_TWO_PLACES, "eins", "zwei");
         }
         EXPECT_EQ(other.m_hCurrentResourceHandle, AfxGetResourceHandle());
-    }
-    EXPECT_EQ(own, AfxGetResourceHandle());
-    EXPECT_STREQ("Zeichenkette der Anwendung", loaded);
-    EXPECT_STREQ("zwei vor eins", formatted);
-
-    auto leaveEarly = [&](bool early) {
-        AFX_MANAGE_STATE(&other);
-        if (early)
-            return 1;
         throw std::runtime_error("thrown while switched");
     };
-    EXPECT_EQ(1, leaveEarly(true));
+    EXPECT_THROW(leaveByThrow(), std::runtime_error);
     EXPECT_EQ(own, AfxGetResourceHandle());
-    EXPECT_THROW(leaveEarly(false), std::runtime_error);
-    EXPECT_EQ(own, AfxGetResourceHandle());
+    EXPECT_STREQ("Zeichenkette der Anwendung", loaded);
 }
 
 // As with a language library: its resources first, then the module's own.

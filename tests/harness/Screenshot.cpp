@@ -1,6 +1,6 @@
 // Window pixels to PNG: the client area copied from the window's DC after it painted (under Xvfb
 // with Wine's X11 driver; the null driver has no pixels) and written without compression.
-#include "tests/harness/HarnessState.h"
+#include "tests/harness/Harness.h"
 
 #include "loaddata/Crc32.h"
 
@@ -20,28 +20,24 @@ void PutBigEndian(std::vector<BYTE>& out, uint32_t value)
 void PutChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>& data)
 {
     PutBigEndian(out, static_cast<uint32_t>(data.size()));
-    std::vector<BYTE> typed(type, type + 4);
-    typed.insert(typed.end(), data.begin(), data.end());
-    out.insert(out.end(), typed.begin(), typed.end());
-    PutBigEndian(out, loaddata::crc32(typed.data(), typed.size()));
+    const size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    PutBigEndian(out, loaddata::crc32(&out[start], out.size() - start));
 }
 
-// A zlib stream of stored (uncompressed) deflate blocks.
+// A zlib stream of stored (uncompressed) deflate blocks; raw is never empty.
 std::vector<BYTE> StoredZlib(const std::vector<BYTE>& raw)
 {
     std::vector<BYTE> out = {0x78, 0x01};
-    size_t pos = 0;
-    do {
+    for (size_t pos = 0; pos < raw.size(); pos += 65535) {
         const size_t length = std::min<size_t>(raw.size() - pos, 65535);
-        out.push_back(pos + length == raw.size() ? 1 : 0);
-        out.push_back(static_cast<BYTE>(length));
-        out.push_back(static_cast<BYTE>(length >> 8));
-        out.push_back(static_cast<BYTE>(~length));
-        out.push_back(static_cast<BYTE>(~length >> 8));
+        const auto byte = [](size_t value) { return static_cast<BYTE>(value); };
+        out.insert(out.end(), {byte(pos + length == raw.size()), byte(length), byte(length >> 8),
+                               byte(~length), byte(~length >> 8)});
         out.insert(out.end(), raw.begin() + static_cast<long>(pos),
                    raw.begin() + static_cast<long>(pos + length));
-        pos += length;
-    } while (pos < raw.size());
+    }
     uint32_t a = 1, b = 0;
     for (BYTE byte : raw) {
         a = (a + byte) % 65521;
@@ -54,19 +50,13 @@ std::vector<BYTE> StoredZlib(const std::vector<BYTE>& raw)
 // Writes 32-bit BGRA rows (top-down) as an RGB PNG; false when the file cannot be written.
 bool WritePng(const std::string& path, int width, int height, const std::vector<BYTE>& bgra)
 {
-    if (width <= 0 || height <= 0 ||
-        bgra.size() != static_cast<size_t>(width) * static_cast<size_t>(height) * 4)
+    if (bgra.empty())
         return false;
     std::vector<BYTE> raw;
-    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 3 + 1));
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0); // filter: none
-        const BYTE* row = &bgra[static_cast<size_t>(y) * static_cast<size_t>(width) * 4];
-        for (int x = 0; x < width; ++x, row += 4) {
-            raw.push_back(row[2]);
-            raw.push_back(row[1]);
-            raw.push_back(row[0]);
-        }
+    for (size_t at = 0; at < bgra.size(); at += 4) {
+        if (at % (static_cast<size_t>(width) * 4) == 0)
+            raw.push_back(0); // each row's filter: none
+        raw.insert(raw.end(), {bgra[at + 2], bgra[at + 1], bgra[at]});
     }
     std::vector<BYTE> header;
     PutBigEndian(header, static_cast<uint32_t>(width));
@@ -90,39 +80,34 @@ void Screenshot(const Window& window, const std::string& name)
     const char* folder = std::getenv("KV_SCREENSHOTS");
     if (!folder || !*folder)
         return;
-    int width = 0, height = 0;
+    RECT r = {};
     std::vector<BYTE> pixels;
     OnUi([&] {
         HWND hWnd = window.Handle();
         ::RedrawWindow(hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         // The client area: without a window manager under Xvfb the frame stays black.
-        RECT r = {};
         ::GetClientRect(hWnd, &r);
-        width = r.right;
-        height = r.bottom;
+        BITMAPINFO info = {};
+        // Top-down rows of 32 bits.
+        info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
         HDC windowDc = ::GetDC(hWnd);
         HDC memoryDc = ::CreateCompatibleDC(windowDc);
-        HBITMAP bitmap = ::CreateCompatibleBitmap(windowDc, width, height);
+        HBITMAP bitmap = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         HGDIOBJ old = ::SelectObject(memoryDc, bitmap);
-        ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+        ::BitBlt(memoryDc, 0, 0, r.right, r.bottom, windowDc, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        if (bits)
+            pixels.assign(static_cast<BYTE*>(bits),
+                          static_cast<BYTE*>(bits) + static_cast<size_t>(r.right * r.bottom) * 4);
         ::SelectObject(memoryDc, old);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height; // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
-        ::GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
-                    DIB_RGB_COLORS);
         ::DeleteObject(bitmap);
         ::DeleteDC(memoryDc);
         ::ReleaseDC(hWnd, windowDc);
     });
     const std::string path = std::string(folder) + "\\" + name + ".png";
-    if (!WritePng(path, width, height, pixels))
+    if (!WritePng(path, r.right, r.bottom, pixels))
         Fail("cannot write " + path);
 }
 

@@ -1,5 +1,5 @@
 // Waiting for the windows a run opens: dialogs, sub-dialogs, message boxes.
-#include "tests/harness/HarnessState.h"
+#include "tests/harness/Harness.h"
 
 namespace harness
 {

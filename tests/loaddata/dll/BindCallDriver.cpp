@@ -66,9 +66,6 @@ TransferRecord recordOf(const BindRecord& copy)
     record.trapezoids.assign(copy.trapezoids, copy.trapezoids + copy.trapezoidCount);
     record.nodes.assign(copy.nodes, copy.nodes + copy.nodeCount);
     record.refNodes.assign(copy.refNodes, copy.refNodes + copy.refNodeCount);
-    record.fields.positionName = nullptr;
-    record.fields.trapezoids = nullptr;
-    record.fields.nodes = record.fields.refNodes = nullptr;
     return record;
 }
 

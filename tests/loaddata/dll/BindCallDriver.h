@@ -1,5 +1,5 @@
-// Writes and reads a transfer file through the exported bind calls in the orders the
-// module uses them: the editor's save, the editor's start and the page's text.
+// A transfer file through the bind calls in the module's orders: the editor's save and start,
+// and the page's text.
 #pragma once
 
 #include "loaddata/TransferData.h"

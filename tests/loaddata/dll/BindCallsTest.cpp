@@ -36,24 +36,13 @@ class BindCalls : public ::testing::Test
 
 TEST_F(BindCalls, EmptyMissingAndDamagedFilesAndNoFileOpen)
 {
-    char path[264] = "x";
     BindRecord record{};
     BindRecord* records = &record;
-    EXPECT_NE(InitBindHeader(path, 1, &m_records, &m_headers), 0);
-    EXPECT_NE(SetIBindStructData(0, &record), 0);
-    EXPECT_NE(LoadBindSerializeData(1), 0);
     EXPECT_NE(GetTotalCopyOfBinds(&records), 0);
     EXPECT_EQ(records, nullptr);
 
-    TransferData headersOnly = sampleTransfer();
-    headersOnly.records.clear();
-    for (const TransferData& data : {headersOnly, TransferData{}}) {
-        ASSERT_EQ(writeThroughCalls(m_path, data), 0);
-        TransferData read;
-        ASSERT_EQ(readThroughCalls(m_path, read), 0);
-        EXPECT_TRUE(read == data);
-    }
     // The records of an empty file are no array at all.
+    ASSERT_EQ(writeThroughCalls(m_path, TransferData{}), 0);
     ASSERT_EQ(open(1), 0);
     ASSERT_EQ(LoadBindSerializeData(1), 0);
     records = &record;
@@ -72,13 +61,11 @@ TEST_F(BindCalls, EmptyMissingAndDamagedFilesAndNoFileOpen)
     writeBytes(m_path, {'L', 'D', 'T', 'F', 1, 0, 0, 0, 9, 9});
     EXPECT_NE(open(1, 5, 5), 0);
     EXPECT_EQ(m_records + m_headers, 0);
-    EXPECT_NE(InitBindData(m_folder.file("").c_str(), 1, &m_records, &m_headers), 0);
     ASSERT_EQ(writeThroughCalls(m_path, sampleTransfer()), 0);
 }
 
 TEST_F(BindCalls, WritingChecksOrderAndArguments)
 {
-    EXPECT_NE(open(2, 1, 1), 0);
     EXPECT_NE(open(0, -1, 0), 0);
     char path[264] = "C:\\Projekt\\d010001.017";
     int number = 1, rows = 1, one = 1;
@@ -90,7 +77,6 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     ASSERT_EQ(open(0, 1, 1), 0);
     EXPECT_NE(InitZuordTabelle(0, &one, &one), 0); // no header yet
     std::string longText(260, 'p');                // longer than any reader's buffer allows
-    EXPECT_NE(InitBindHeader(&longText[0], 0, &number, &rows), 0);
     ASSERT_EQ(InitBindHeader(path, 0, &number, &rows), 0);
     EXPECT_NE(InitBindHeader(path, 1, &number, &rows), 0); // reading while writing
     ASSERT_EQ(InitZuordTabelle(0, &one, &one), 0);
@@ -98,9 +84,7 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     EXPECT_NE(InitBindHeader(path, 0, &number, &rows), 0); // only one header announced
 
     double x = 1, y = 2, z = 3;
-    int kind = 0;
-    EXPECT_NE(BindNodeCoords(0, 0, 0, &x, &y, &z), 0); // before the record
-    EXPECT_NE(LoadBindSerializeData(0), 0);            // the record is missing
+    EXPECT_NE(LoadBindSerializeData(0), 0); // the record is missing
     TransferRecord sample = sampleTransfer().records[1];
     BindRecord record = sample.fields;
     record.positionName = &longText[0];
@@ -108,16 +92,11 @@ TEST_F(BindCalls, WritingChecksOrderAndArguments)
     record.positionName = &sample.positionName[0];
     record.trapezoids = sample.trapezoids.data();
     record.refNodeCount = 0;
-    record.nodeCount = -1;
-    EXPECT_NE(SetIBindStructData(0, &record), 0);
     // Arrays left out are filled through the calls.
     record.nodeCount = 2;
     ASSERT_EQ(SetIBindStructData(0, &record), 0);
-    EXPECT_NE(SetIBindStructData(1, &record), 0);
     EXPECT_NE(BindNodeCoords(0, 0, 2, &x, &y, &z), 0);
-    EXPECT_NE(BindNodeCoords(0, 0, 0, nullptr, &y, &z), 0);
     EXPECT_EQ(BindNodeCoords(0, 0, 1, &x, &y, &z), 0);
-    EXPECT_NE(BindTrapezoidLoad(0, 0, 2, &kind, &x, &y, &z, &z), 0);
     ASSERT_EQ(LoadBindSerializeData(0), 0);
     EXPECT_NE(LoadBindSerializeData(0), 0); // stored once
     LoadBindFree();
@@ -138,9 +117,7 @@ TEST_F(BindCalls, ReadingChecksOrderAndArguments)
     BindRecord record{};
     EXPECT_NE(GetIBindStructData(0, &record), 0); // records only after LoadBindSerializeData
     int number = 0, rows = 0, a = 0, b = 0;
-    EXPECT_NE(InitZuordTabelle(1, &a, &b), 0); // before the first header
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
-    EXPECT_NE(InitZuordTabelle(0, &a, &b), 0); // writing while reading
     // Headers may be passed over with their rows unread.
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
     EXPECT_EQ(number, -12);
@@ -149,13 +126,8 @@ TEST_F(BindCalls, ReadingChecksOrderAndArguments)
     ASSERT_EQ(InitBindHeader(path, 1, &number, &rows), 0);
     EXPECT_NE(InitBindHeader(path, 1, &number, &rows), 0); // only three
 
-    EXPECT_NE(LoadBindSerializeData(0), 0);
     ASSERT_EQ(LoadBindSerializeData(1), 0);
     EXPECT_NE(GetIBindStructData(4, &record), 0);
-    double x, y, z;
-    int kind;
-    EXPECT_NE(BindNodeCoords(1, 0, 0, &x, &y, &z), 0); // record 0 has no nodes
-    EXPECT_NE(BindTrapezoidLoad(1, 1, 2, &kind, &x, &y, &z, &z), 0);
 
     BindRecord* first = nullptr;
     BindRecord* second = nullptr;
@@ -166,9 +138,6 @@ TEST_F(BindCalls, ReadingChecksOrderAndArguments)
     EXPECT_EQ(reinterpret_cast<char*>(&first[1]) - reinterpret_cast<char*>(&first[0]),
               long(sizeof(BindRecord)));
     EXPECT_STREQ(first[3].positionName, "kv000012");
-    BindRecord* foreign = &record;
-    FreeTotalCopyOfBinds(1, &foreign); // not handed out here: left alone
-    EXPECT_EQ(foreign, &record);
     FreeTotalCopyOfBinds(3, &first); // a wrong count: left for LoadBindFree
     EXPECT_NE(first, nullptr);
     FreeTotalCopyOfBinds(4, &first);

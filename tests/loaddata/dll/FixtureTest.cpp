@@ -28,22 +28,18 @@ void expectSameAsFixture(const std::string& name, const std::vector<unsigned cha
 
 } // namespace
 
-TEST(Fixtures, TransferFile)
+TEST(Fixtures, TransferAndPositionLoadFiles)
 {
     TempFolder folder;
-    const std::string path = folder.file("d010002.016");
+    std::string path = folder.file("d010002.016");
     ASSERT_EQ(writeThroughCalls(path, sampleTransfer()), 0);
     expectSameAsFixture("d010002.016", readBytes(path));
 
     TransferData read;
     ASSERT_EQ(readThroughCalls(std::string(KV_LOADDATA_FIXTURES) + "/d010002.016", read), 0);
     EXPECT_TRUE(read == sampleTransfer());
-}
 
-TEST(Fixtures, PositionLoadFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("d010001.017");
+    path = folder.file("d010001.017");
     LoadDataRecord block{};
     ASSERT_TRUE(fillLoadDataRecord(samplePosition(), block));
     ASSERT_EQ(LoadSerializeData(0, path.c_str(), &block), 0);
@@ -52,8 +48,8 @@ TEST(Fixtures, PositionLoadFile)
 
     const std::string fixture = std::string(KV_LOADDATA_FIXTURES) + "/d010001.017";
     ASSERT_EQ(LoadSerializeData(1, fixture.c_str(), &block), 0);
-    PositionLoadData read;
-    ASSERT_EQ(loadDataFromRecord(block, read), FormatError::None);
-    EXPECT_TRUE(read == samplePosition());
+    PositionLoadData position;
+    ASSERT_EQ(loadDataFromRecord(block, position), FormatError::None);
+    EXPECT_TRUE(position == samplePosition());
     LoadFreeData(&block);
 }

@@ -21,8 +21,8 @@ bool isZero(const LoadDataRecord& block)
 
 } // namespace
 
-// Every field through the calls: Fixtures.PositionLoadFile.
-TEST(LoadDataCalls, VersionsNamesAndRelease)
+// Every field through the calls: Fixtures.TransferAndPositionLoadFiles.
+TEST(LoadDataCalls, VersionsNamesReleaseAndFailures)
 {
     TempFolder folder;
     const std::string path = folder.file("d010001.017");
@@ -47,31 +47,25 @@ TEST(LoadDataCalls, VersionsNamesAndRelease)
     EXPECT_STREQ(name, "mz");
     EXPECT_EQ(kind, 5);
     EXPECT_EQ(LoadGetLoadName(3, name, &block), 0);
-    EXPECT_EQ(LoadGetSupportName(2, name, &block), 0);
     EXPECT_EQ(LoadGetReactionName(0, 0, 2, &kind, name, &block), 0);
     EXPECT_EQ(LoadGetReactionName(0, 0, 0, nullptr, name, &block), 0);
     EXPECT_STREQ(name, "mz") << "unchanged by a failed call";
     LoadFreeData(&block);
     EXPECT_TRUE(isZero(block));
     LoadFreeData(nullptr);
-}
 
-TEST(LoadDataCalls, FailuresLeaveTheBlockZero)
-{
-    TempFolder folder;
-    LoadDataRecord block{};
+    // Failures leave the block zero.
     EXPECT_NE(LoadSerializeData(1, folder.file("none.017").c_str(), &block), 0);
-    int a = -1, b = -1;
+    a = b = -1;
     EXPECT_NE(GetLoadDataVersions(&a, &b), 0); // a failed read has no versions
     EXPECT_EQ(a + b, 0);
     writeBytes(folder.file("bad.017"), {'L', 'D', 'P', 'F', 1, 0, 0, 0, 4, 0, 0, 0});
     EXPECT_NE(LoadSerializeData(1, folder.file("bad.017").c_str(), &block), 0);
     EXPECT_TRUE(isZero(block));
-    EXPECT_NE(LoadSerializeData(1, nullptr, &block), 0);
 
     // A record a design program got wrong is not written.
     LoadDataRecord wrong{};
     wrong.supportCount = 2;
-    EXPECT_NE(LoadSerializeData(0, folder.file("d010001.017").c_str(), &wrong), 0);
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"bad.017"});
+    EXPECT_NE(LoadSerializeData(0, folder.file("d010002.017").c_str(), &wrong), 0);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"bad.017", "d010001.017"}));
 }

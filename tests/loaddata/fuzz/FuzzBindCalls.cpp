@@ -1,7 +1,6 @@
 // Fuzz target over the bind calls' state: each input is a sequence of calls with small
-// arguments, in any order, on a good transfer file, a missing one and one being written.
-// Every call must give a result and leave the session usable; whatever a read call hands
-// out is read whole, so that the sanitizers see every byte of it.
+// arguments, in any order, on a good transfer file, a missing one and one being written;
+// whatever a read call hands out is read whole, so that the sanitizers see every byte.
 #include "loaddata/BindSession.h"
 #include "loaddata/FileIo.h"
 #include "loaddata/TransferFile.h"

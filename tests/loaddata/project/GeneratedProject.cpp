@@ -56,12 +56,7 @@ GeneratedProject::~GeneratedProject()
     if (m_hadFemPath) {
         loaddata::setFemProjectDirectory(m_oldFemPath.substr(0, m_oldFemPath.size() - 1));
     } else {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, loaddata::kSettingsKey, 0, KEY_SET_VALUE, &key) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueA(key, loaddata::kFemPathValue);
-            RegCloseKey(key);
-        }
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, loaddata::kSettingsKey, loaddata::kFemPathValue);
     }
     std::error_code ignored;
     std::filesystem::remove_all(m_folders.root, ignored);

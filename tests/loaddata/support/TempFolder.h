@@ -12,10 +12,8 @@ class TempFolder
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The path of a file in the folder.
     std::string file(const std::string& name) const;
-    // The names of the files in it, sorted.
-    std::vector<std::string> names() const;
+    std::vector<std::string> names() const; // sorted
 
   private:
     std::string m_path;

@@ -126,6 +126,8 @@ class CKVEditor : public CDialog
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    void EndSplitterDrag();
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnAbout();
     void OnNewTransfer();

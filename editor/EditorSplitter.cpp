@@ -62,16 +62,28 @@ void CKVEditor::OnMouseMove(UINT nFlags, CPoint point)
 
 void CKVEditor::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_nDragState == 1) {
-        m_nDragState = 0;
-        ::ReleaseCapture();
-        const int d = m_rcSplitter.left - m_rcSplitterOld.left;
-        m_nH2 += d;
-        m_nH4 -= d;
-        RelayoutPanes(d);
-        RepaintPanes();
-    }
+    EndSplitterDrag();
     CDialog::OnLButtonUp(nFlags, point);
+}
+
+// A drag the system ends (another window takes the mouse) leaves the panes where the bar is.
+LRESULT CKVEditor::OnCaptureChanged(WPARAM, LPARAM)
+{
+    EndSplitterDrag();
+    return 0;
+}
+
+void CKVEditor::EndSplitterDrag()
+{
+    if (m_nDragState != 1)
+        return;
+    m_nDragState = 0; // before the release, whose capture change comes back here
+    ::ReleaseCapture();
+    const int d = m_rcSplitter.left - m_rcSplitterOld.left;
+    m_nH2 += d;
+    m_nH4 -= d;
+    RelayoutPanes(d);
+    RepaintPanes();
 }
 
 HBRUSH CKVEditor::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

@@ -62,15 +62,28 @@ void CMyPropertyPage2::OnMouseMove(UINT nFlags, CPoint point)
 
 void CMyPropertyPage2::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bSplitterDrag == 1) {
-        m_bSplitterDrag = 0;
-        ::ReleaseCapture();
-        m_nTreeWidth += m_rcSplitter.left - m_rcSplitterOld.left;
-        m_nTextWidth += m_rcSplitterOld.left - m_rcSplitter.left;
-        Expand();
-        InvalidateWnds();
-    }
+    EndSplitterDrag();
     CPropertyPage::OnLButtonUp(nFlags, point);
+}
+
+// A drag the system ends (another window takes the mouse) leaves tree and text where the
+// bar is.
+LRESULT CMyPropertyPage2::OnCaptureChanged(WPARAM, LPARAM)
+{
+    EndSplitterDrag();
+    return 0;
+}
+
+void CMyPropertyPage2::EndSplitterDrag()
+{
+    if (m_bSplitterDrag != 1)
+        return;
+    m_bSplitterDrag = 0; // before the release, whose capture change comes back here
+    ::ReleaseCapture();
+    m_nTreeWidth += m_rcSplitter.left - m_rcSplitterOld.left;
+    m_nTextWidth += m_rcSplitterOld.left - m_rcSplitter.left;
+    Expand();
+    InvalidateWnds();
 }
 
 void PageInternals::RestoreWindowPos(CMyPropertyPage2& page)

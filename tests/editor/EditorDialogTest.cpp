@@ -52,11 +52,15 @@ void Mouse(const Window& editor, UINT message, int x, int y)
     harness::OnUi([&] { SendMessageA(editor.Handle(), message, MK_LBUTTON, MAKELPARAM(x, y)); });
 }
 
-void Drag(const Window& editor, int x, int y, int toX)
+// Ends with the button released, or with another window taking the mouse.
+void Drag(const Window& editor, int x, int y, int toX, bool captureLost = false)
 {
     Mouse(editor, WM_LBUTTONDOWN, x, y);
     Mouse(editor, WM_MOUSEMOVE, toX, y);
-    Mouse(editor, WM_LBUTTONUP, toX, y);
+    if (captureLost)
+        harness::OnUi([] { ReleaseCapture(); });
+    else
+        Mouse(editor, WM_LBUTTONUP, toX, y);
 }
 
 SIZE Extent(const RECT& r)
@@ -255,6 +259,8 @@ TEST_F(EditorDialog, SplitterResizingAndStoredPlacement)
             harness::OnUi([&] { state = Running().m_nDragState; });
             EXPECT_EQ(x == bar.left ? 1 : 0, state) << "pressed at " << x - bar.left;
             Mouse(editor, WM_LBUTTONUP, x, y);
+            harness::OnUi([&] { state = Running().m_nDragState; });
+            EXPECT_EQ(0, state) << "released";
         }
 
         const auto resize = [&](int dx) {
@@ -264,7 +270,7 @@ TEST_F(EditorDialog, SplitterResizingAndStoredPlacement)
             });
         };
         resize(200);
-        Drag(editor, barLeft(), y, 5000); // the right pane as narrow as the gap
+        Drag(editor, barLeft(), y, 5000, true); // the right pane as narrow as the gap
         EXPECT_EQ(window.right + 200 - (Extent(window).cx - rows.right) - gap, barLeft());
         EXPECT_EQ(rows.right + 200, ClientRect(editor, IDC_ASSIGNMENT_LIST).right);
         EXPECT_EQ(transfers.bottom + 100, ClientRect(editor, IDC_TRANSFER_LIST).bottom);

@@ -32,15 +32,19 @@ std::string PlacementOf(const Window& page)
            std::to_string(GeometryOf(page).bar.left);
 }
 
-// Presses the left button on the bar, moves the mouse to x and releases it there.
-void DragBar(const Window& page, int x)
+// Presses the left button on the bar, moves the mouse to x and releases it there, or lets
+// another window take the mouse.
+void DragBar(const Window& page, int x, bool captureLost = false)
 {
     const RECT bar = GeometryOf(page).bar;
     const LPARAM from = MAKELPARAM(bar.left + 1, bar.top + 1), to = MAKELPARAM(x, bar.top + 1);
     harness::OnUi([&] {
         SendMessageA(page.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, from);
         SendMessageA(page.Handle(), WM_MOUSEMOVE, MK_LBUTTON, to);
-        SendMessageA(page.Handle(), WM_LBUTTONUP, 0, to);
+        if (captureLost)
+            ReleaseCapture();
+        else
+            SendMessageA(page.Handle(), WM_LBUTTONUP, 0, to);
     });
 }
 
@@ -108,7 +112,7 @@ TEST_F(PageTest, SplitterSizeAndPlacementKeepTreeTextAndButtonsInPlace)
         EXPECT_EQ(shrunk.text.left - gap, shrunk.tree.right);
 
         // The bar stops a column gap and its width right of the tree's left edge.
-        DragBar(page, -5000);
+        DragBar(page, -5000, true);
         const Geometry left = GeometryOf(page);
         EXPECT_EQ(start.window.left + start.tree.left + gap + (start.bar.right - start.bar.left),
                   left.bar.left);

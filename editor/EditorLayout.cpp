@@ -116,7 +116,7 @@ void CKVEditor::OnSize(UINT nType, int cx, int cy)
     for (int id : {IDOK, IDCANCEL, ID_HELP})
         MoveEdges(id, dx, 0, dx, 0);
     const int dy = window.Height() - (m_nV1 + m_nV2 + m_nV3 + m_nV4);
-    m_nV1 += dy;
+    m_nV2 += dy; // the panes take the height
     for (int id : {IDC_TRANSFER_LIST, IDC_ASSIGNMENT_LIST, IDC_SPLITTER})
         MoveEdges(id, 0, 0, 0, dy);
     for (int id : {IDC_TRANSFER_COUNT, IDOK, IDCANCEL, ID_HELP})

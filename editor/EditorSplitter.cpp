@@ -77,8 +77,11 @@ void CKVEditor::EndSplitterDrag()
 {
     if (m_nDragState != 1)
         return;
-    m_nDragState = 0; // before the release, whose capture change comes back here
-    ::ReleaseCapture();
+    // Reset before the release, whose capture change comes back here; another window's
+    // capture is left alone.
+    m_nDragState = 0;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
     const int d = m_rcSplitter.left - m_rcSplitterOld.left;
     m_nH2 += d;
     m_nH4 -= d;

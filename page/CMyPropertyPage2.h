@@ -95,8 +95,6 @@ class KESVAR_PAGE_CLASS CMyPropertyPage2 : public CPropertyPage
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
-    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
-    void EndSplitterDrag();
     void ActivateSplitter();
     void Expand();
     void ExpandRight(CWnd* pWnd, int nDistance);

@@ -40,6 +40,8 @@ struct PageInternals {
     // A splitter bar position within the drag limits.
     static int ClampSplitter(const CMyPropertyPage2& page, int x);
     static bool IsOnSplitter(const CMyPropertyPage2& page, CPoint point);
+    // Tree and text follow the bar to where the drag left it.
+    static void EndSplitterDrag(CMyPropertyPage2& page);
     // The stored placement applied at the start of the standalone dialog.
     static void RestoreWindowPos(CMyPropertyPage2& page);
 };

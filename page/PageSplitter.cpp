@@ -52,6 +52,11 @@ void CMyPropertyPage2::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CMyPropertyPage2::OnMouseMove(UINT nFlags, CPoint point)
 {
+    // Another window took the mouse during the drag (a message box, a window switch): the
+    // drag ended there. The page exports a fixed set of members, so it learns this here
+    // rather than from the capture change.
+    if (m_bSplitterDrag && ::GetCapture() != m_hWnd)
+        PageInternals::EndSplitterDrag(*this);
     if (m_bSplitterDrag) {
         // Only the bar follows the mouse; tree and text change when it is released.
         MoveWnd(&m_splitBar, PageInternals::ClampSplitter(*this, point.x) - m_rcSplitter.left);
@@ -62,28 +67,21 @@ void CMyPropertyPage2::OnMouseMove(UINT nFlags, CPoint point)
 
 void CMyPropertyPage2::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    EndSplitterDrag();
+    PageInternals::EndSplitterDrag(*this);
     CPropertyPage::OnLButtonUp(nFlags, point);
 }
 
-// A drag the system ends (another window takes the mouse) leaves tree and text where the
-// bar is.
-LRESULT CMyPropertyPage2::OnCaptureChanged(WPARAM, LPARAM)
+void PageInternals::EndSplitterDrag(CMyPropertyPage2& page)
 {
-    EndSplitterDrag();
-    return 0;
-}
-
-void CMyPropertyPage2::EndSplitterDrag()
-{
-    if (m_bSplitterDrag != 1)
+    if (page.m_bSplitterDrag != 1)
         return;
-    m_bSplitterDrag = 0; // before the release, whose capture change comes back here
-    ::ReleaseCapture();
-    m_nTreeWidth += m_rcSplitter.left - m_rcSplitterOld.left;
-    m_nTextWidth += m_rcSplitterOld.left - m_rcSplitter.left;
-    Expand();
-    InvalidateWnds();
+    page.m_bSplitterDrag = 0;
+    if (::GetCapture() == page.m_hWnd)
+        ::ReleaseCapture();
+    page.m_nTreeWidth += page.m_rcSplitter.left - page.m_rcSplitterOld.left;
+    page.m_nTextWidth += page.m_rcSplitterOld.left - page.m_rcSplitter.left;
+    page.Expand();
+    page.InvalidateWnds();
 }
 
 void PageInternals::RestoreWindowPos(CMyPropertyPage2& page)

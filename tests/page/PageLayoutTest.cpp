@@ -41,9 +41,10 @@ void DragBar(const Window& page, int x, bool captureLost = false)
     harness::OnUi([&] {
         SendMessageA(page.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, from);
         SendMessageA(page.Handle(), WM_MOUSEMOVE, MK_LBUTTON, to);
-        if (captureLost)
+        if (captureLost) {
             ReleaseCapture();
-        else
+            SendMessageA(page.Handle(), WM_MOUSEMOVE, 0, from); // the drag ended at x
+        } else
             SendMessageA(page.Handle(), WM_LBUTTONUP, 0, to);
     });
 }

@@ -3,6 +3,7 @@
 #include "tests/editor/double/LoadDataDouble.h"
 
 #include "loaddata/BindSession.h"
+#include "loaddata/LoadDataCalls.h"
 #include "model/LoadDataInterface.h"
 
 #include <cstring>
@@ -131,6 +132,11 @@ int LoadSerializeData(int mode, const char* path, LoadDataRecord* block)
     *block = *found->second;
     ++s.held;
     return 0;
+}
+
+int GetLoadDataVersions(int* a, int* b)
+{
+    return loaddata::loadDataVersions(a, b);
 }
 
 void LoadFreeData(LoadDataRecord* block)

@@ -16,11 +16,6 @@ CString AfxFormatStrings(LPCSTR format, const LPCSTR* strings, int count)
     return result;
 }
 
-void AfxFormatString1(CString& result, UINT id, LPCSTR string1)
-{
-    AfxFormatString2(result, id, string1, nullptr);
-}
-
 void AfxFormatString2(CString& result, UINT id, LPCSTR string1, LPCSTR string2)
 {
     CString format;

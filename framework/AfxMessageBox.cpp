@@ -29,10 +29,3 @@ int AfxMessageBox(LPCSTR text, UINT type)
     return ::MessageBoxA(SafeOwner(), text ? text : "",
                          app && app->m_pszAppName ? app->m_pszAppName : "", type);
 }
-
-int AfxMessageBox(UINT idPrompt, UINT type)
-{
-    CString text;
-    text.LoadString(idPrompt);
-    return AfxMessageBox(text, type);
-}

@@ -5,5 +5,3 @@
 #include <windows.h>
 
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK);
-// The text is the string resource idPrompt of the current resource handle.
-int AfxMessageBox(UINT idPrompt, UINT type = MB_OK);

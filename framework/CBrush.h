@@ -7,7 +7,6 @@ class CBrush
 {
   public:
     CBrush() = default;
-    explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     ~CBrush() { DeleteObject(); }
     CBrush(const CBrush&) = delete;
     CBrush& operator=(const CBrush&) = delete;
@@ -18,7 +17,6 @@ class CBrush
     BOOL CreateSysColorBrush(int index) { return CreateSolidBrush(::GetSysColor(index)); }
     BOOL DeleteObject();
 
-    HBRUSH GetSafeHandle() const { return m_hObject; }
     operator HBRUSH() const { return m_hObject; }
 
   private:

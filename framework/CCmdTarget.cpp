@@ -25,8 +25,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(WM_COMMAND, static_cast<UINT>(nCode), nID);
     if (!e)
         return FALSE;
-    if (e->nSig == AfxSig_bv)
-        return (this->*reinterpret_cast<BOOL (CCmdTarget::*)()>(e->pfn))();
     (this->*e->pfn)();
     return TRUE;
 }

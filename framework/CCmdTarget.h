@@ -16,7 +16,6 @@ typedef void (CCmdTarget::*AFX_PMSG)();
 enum AfxSig {
     AfxSig_end = 0,
     AfxSig_vv,        // void ()                      commands, control notifications
-    AfxSig_bv,        // BOOL ()                      _EX reflections
     AfxSig_vNMHDRpl,  // void (NMHDR*, LRESULT*)      ON_NOTIFY
     AfxSig_bwNMHDRpl, // BOOL (UINT, NMHDR*, LRESULT*) ON_NOTIFY_EX(_RANGE)
     AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)     ON_MESSAGE, ON_REGISTERED_MESSAGE
@@ -25,8 +24,6 @@ enum AfxSig {
     AfxSig_bWww,      // BOOL (CWnd*, UINT, UINT)     WM_SETCURSOR
     AfxSig_vwp,       // void (UINT, CPoint)          mouse messages
     AfxSig_vMINMAX,   // void (MINMAXINFO*)           WM_GETMINMAXINFO
-    AfxSig_vw,        // void (UINT_PTR)              WM_TIMER
-    AfxSig_vwl,       // void (UINT, LPARAM)          WM_SYSCOMMAND
     AfxSig_iCREATE,   // int (LPCREATESTRUCT)         WM_CREATE
 };
 

@@ -7,8 +7,6 @@ class CDC
 {
   public:
     CDC() = default;
-    HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
 
     // A framework object for a handle the system owns; the same handle gives the same
     // object, which lives as long as the module. Null for a null handle.
@@ -16,7 +14,6 @@ class CDC
 
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-    int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 
     HDC m_hDC = nullptr;
 };

@@ -5,15 +5,12 @@
 #include "framework/CWnd.h"
 #include "framework/ModuleState.h"
 
-#include <cerrno>
 #include <cfloat>
-#include <climits>
 #include <cstdlib>
 
 namespace
 {
 // The framework's own messages; a language library may carry them under these numbers.
-const UINT AFX_IDP_PARSE_INT = 0xF110;
 const UINT AFX_IDP_PARSE_REAL = 0xF113;
 
 bool IsBlank(char c)
@@ -29,17 +26,6 @@ bool OnlyBlanksAfter(const char* text, const char* end)
     while (IsBlank(*end))
         ++end;
     return *end == '\0';
-}
-
-bool ParseInt(const char* text, int& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    const long parsed = std::strtol(text, &end, 10);
-    if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX || !OnlyBlanksAfter(text, end))
-        return false;
-    value = static_cast<int>(parsed);
-    return true;
 }
 
 bool ParseDouble(const char* text, double& value)
@@ -62,13 +48,6 @@ bool ParseDouble(const char* text, double& value)
                   MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }
-CString IntText(int value)
-{
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
-
 CString DoubleText(double value)
 {
     CString text;
@@ -77,22 +56,20 @@ CString DoubleText(double value)
 }
 
 // A number in an edit field: shown as text, or parsed back; text that does not parse shows
-// the message nIDPrompt (or the fallback text) and fails the exchange.
-template <typename T>
-void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, CString (*toText)(T),
-                    bool (*parse)(const char*, T&), UINT nIDPrompt, LPCSTR fallback)
+// the framework's message and fails the exchange.
+void ExchangeDouble(CDataExchange* pDX, int nIDC, double& value)
 {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
     if (!hWnd)
         return;
     if (!pDX->m_bSaveAndValidate) {
-        ::SetWindowTextA(hWnd, toText(value));
+        ::SetWindowTextA(hWnd, DoubleText(value));
         return;
     }
     CString text;
     CWnd::FromHandle(hWnd)->GetWindowText(text);
-    if (!parse(text, value))
-        FailWithMessage(pDX, nIDPrompt, fallback);
+    if (!ParseDouble(text, value))
+        FailWithMessage(pDX, AFX_IDP_PARSE_REAL, "Please enter a number.");
 }
 } // namespace
 
@@ -137,16 +114,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
         ::SetWindowTextA(hWnd, value);
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
-{
-    ExchangeNumber(pDX, nIDC, value, &IntText, &ParseInt, AFX_IDP_PARSE_INT,
-                   "Please enter an integer.");
-}
-
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 {
-    ExchangeNumber(pDX, nIDC, value, &DoubleText, &ParseDouble, AFX_IDP_PARSE_REAL,
-                   "Please enter a number.");
+    ExchangeDouble(pDX, nIDC, value);
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -168,15 +138,4 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
         ++index;
         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT);
     } while (hWnd && !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_GROUP));
-}
-
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    HWND hWnd = pDX->PrepareCtrl(nIDC);
-    if (!hWnd)
-        return;
-    if (pDX->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessageA(hWnd, CB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

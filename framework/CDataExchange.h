@@ -36,9 +36,6 @@ class CDataExchange
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // Text that is not a number shows the framework's message and fails the exchange.
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 // The index of the checked button of the group starting at nIDC, -1 when none is checked.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
-// The selected row of a combo box, -1 for none.
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);

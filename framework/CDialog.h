@@ -25,9 +25,7 @@ class CDialog : public CWnd
     virtual void OnCancel();
     // Controls to members (bSaveAndValidate) or back; FALSE when a field held bad input.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-    void NextDlgCtrl() const { SendMessage(WM_NEXTDLGCTL, 0, 0); }
     void GotoDlgCtrl(CWnd* pWndCtrl);
-    void SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID); }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode) override;

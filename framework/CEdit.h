@@ -13,8 +13,4 @@ class CEdit : public CWnd
         if (!noScroll)
             SendMessage(EM_SCROLLCARET);
     }
-    void GetSel(int& start, int& end) const
-    {
-        SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    }
 };

@@ -10,15 +10,6 @@ BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow)
     return m_hImageList != nullptr;
 }
 
-BOOL CImageList::Create(UINT bitmapId, int cx, int grow, COLORREF mask)
-{
-    if (m_hImageList)
-        return FALSE;
-    m_hImageList = ImageList_LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(bitmapId), cx,
-                                        grow, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    return m_hImageList != nullptr;
-}
-
 BOOL CImageList::DeleteImageList()
 {
     if (!m_hImageList)

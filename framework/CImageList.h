@@ -16,16 +16,11 @@ class CImageList
     // Empty list of cx by cy images with ILC_... flags; false when one already exists or
     // the system refuses.
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
-    // Strip of images cx wide from a bitmap resource of the current resource handle;
-    // pixels of colour mask become transparent.
-    BOOL Create(UINT bitmapId, int cx, int grow, COLORREF mask);
     BOOL DeleteImageList();
 
     // Index of the new image, -1 on failure.
     int Add(HICON icon) { return m_hImageList ? ImageList_AddIcon(m_hImageList, icon) : -1; }
-    int GetImageCount() const { return m_hImageList ? ImageList_GetImageCount(m_hImageList) : 0; }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    operator HIMAGELIST() const { return m_hImageList; }
 
   private:
     HIMAGELIST m_hImageList = nullptr;

@@ -10,9 +10,6 @@ class CListBox : public CWnd
   public:
     // Index of the new string, LB_ERR or LB_ERRSPACE on failure.
     int AddString(LPCSTR text) { return Send(LB_ADDSTRING, 0, text); }
-    int InsertString(int index, LPCSTR text) { return Send(LB_INSERTSTRING, index, text); }
-    // Number of strings left, LB_ERR for an index outside.
-    int DeleteString(UINT index) { return Send(LB_DELETESTRING, index); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int GetCount() const { return Send(LB_GETCOUNT); }
     // LB_ERR when nothing is selected; -1 clears the selection.

@@ -2,11 +2,6 @@
 
 #include "framework/GrowingText.h"
 
-BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
-{
-    return CreateEx(0, WC_LISTVIEWA, nullptr, style, rect, parent, id);
-}
-
 int CListCtrl::InsertColumn(int column, LPCSTR heading, int format, int width, int subItem)
 {
     LVCOLUMNA lvc = {};
@@ -49,27 +44,6 @@ BOOL CListCtrl::SetItemText(int item, int subItem, LPCSTR text)
     lvi.iSubItem = subItem;
     lvi.pszText = const_cast<LPSTR>(text ? text : "");
     return SendMessage(LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lvi)) != 0;
-}
-
-CString CListCtrl::GetItemText(int item, int subItem) const
-{
-    return ReadGrowingText([&](char* buffer, int size) {
-        LVITEMA lvi = {};
-        lvi.iSubItem = subItem;
-        lvi.pszText = buffer;
-        lvi.cchTextMax = size;
-        return static_cast<int>(
-            SendMessage(LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lvi)));
-    });
-}
-
-BOOL CListCtrl::SetItemData(int item, DWORD_PTR data)
-{
-    LVITEMA lvi = {};
-    lvi.mask = LVIF_PARAM;
-    lvi.iItem = item;
-    lvi.lParam = static_cast<LPARAM>(data);
-    return SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lvi)) != 0;
 }
 
 DWORD_PTR CListCtrl::GetItemData(int item) const

@@ -11,8 +11,6 @@
 class CListCtrl : public CWnd
 {
   public:
-    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-
     // Index of the new column or row, -1 on failure.
     int InsertColumn(int column, LPCSTR heading, int format = LVCFMT_LEFT, int width = -1,
                      int subItem = -1);
@@ -24,14 +22,8 @@ class CListCtrl : public CWnd
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
 
     BOOL SetItemText(int item, int subItem, LPCSTR text);
-    CString GetItemText(int item, int subItem) const;
-    BOOL SetItemData(int item, DWORD_PTR data);
     DWORD_PTR GetItemData(int item) const;
     BOOL SetItemState(int item, UINT state, UINT mask);
-    UINT GetItemState(int item, UINT mask) const
-    {
-        return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, item, mask));
-    }
 
     UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
     // The next row after item (-1: from the start) with the LVNI_... flags, -1 when none.

@@ -75,13 +75,6 @@ void CPropertyPage::OnCancel()
         CDialog::OnCancel();
 }
 
-void CPropertyPage::SetModified(BOOL bChanged)
-{
-    HWND hSheet = ::GetParent(m_hWnd);
-    ::SendMessageA(hSheet, bChanged ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd),
-                   0);
-}
-
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
     // In a sheet the sheet gives input to the dialog manager, for all its pages at once.

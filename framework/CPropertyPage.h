@@ -32,7 +32,6 @@ class CPropertyPage : public CDialog
     // In a sheet nothing (the sheet closes itself); on its own the dialog's OK and Cancel.
     void OnOK() override;
     void OnCancel() override;
-    void SetModified(BOOL bChanged = TRUE);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -14,28 +14,6 @@ CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelect
     m_psh.nStartPage = iSelectPage;
 }
 
-CPropertyPage* CPropertySheet::GetPage(int nPage) const
-{
-    return nPage >= 0 && nPage < GetPageCount() ? m_pages[static_cast<size_t>(nPage)] : nullptr;
-}
-
-int CPropertySheet::GetActiveIndex() const
-{
-    if (!m_hWnd)
-        return static_cast<int>(m_psh.nStartPage);
-    HWND hPage = reinterpret_cast<HWND>(SendMessage(PSM_GETCURRENTPAGEHWND));
-    for (int i = 0; i < GetPageCount(); ++i) {
-        if (hPage && m_pages[static_cast<size_t>(i)]->m_hWnd == hPage)
-            return i;
-    }
-    return -1;
-}
-
-CPropertyPage* CPropertySheet::GetActivePage() const
-{
-    return GetPage(GetActiveIndex());
-}
-
 BOOL CPropertySheet::SetActivePage(int nPage)
 {
     if (!m_hWnd) {
@@ -43,13 +21,6 @@ BOOL CPropertySheet::SetActivePage(int nPage)
         return TRUE;
     }
     return static_cast<BOOL>(SendMessage(PSM_SETCURSEL, static_cast<WPARAM>(nPage)));
-}
-
-void CPropertySheet::SetTitle(LPCSTR lpszText)
-{
-    m_strCaption = lpszText;
-    if (m_hWnd)
-        SendMessage(PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>(lpszText));
 }
 
 INT_PTR CPropertySheet::DoModal()

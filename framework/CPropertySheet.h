@@ -19,13 +19,7 @@ class CPropertySheet : public CWnd
                             UINT iSelectPage = 0);
 
     void AddPage(CPropertyPage* pPage) { m_pages.push_back(pPage); }
-    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
-    CPropertyPage* GetPage(int nPage) const;
-    // The page shown now (before the run: the start page); null when there is none.
-    CPropertyPage* GetActivePage() const;
-    int GetActiveIndex() const;
     BOOL SetActivePage(int nPage);
-    void SetTitle(LPCSTR lpszText);
 
     // IDOK when the sheet was closed with OK, else IDCANCEL; -1 when it could not be created.
     virtual INT_PTR DoModal();

@@ -42,22 +42,9 @@ char CString::GetAt(int index) const
     return m_str.c_str()[index];
 }
 
-void CString::SetAt(int index, char ch)
-{
-    if (index < 0 || index >= GetLength())
-        AfxThrowInvalidArgException();
-    m_str[static_cast<size_t>(index)] = ch;
-}
-
 CString& CString::operator=(LPCSTR text)
 {
     m_str = text ? text : "";
-    return *this;
-}
-
-CString& CString::operator=(char ch)
-{
-    m_str.assign(1, ch);
     return *this;
 }
 
@@ -92,23 +79,10 @@ CString operator+(LPCSTR a, const CString& b)
 {
     return CString(a) += b;
 }
-CString operator+(const CString& a, char b)
-{
-    return CString(a) += b;
-}
-CString operator+(char a, const CString& b)
-{
-    return CString(a) += b;
-}
 
 int CString::Compare(LPCSTR text) const
 {
     return Sign(m_str.compare(text ? text : ""));
-}
-
-int CString::CompareNoCase(LPCSTR text) const
-{
-    return Sign(Upper(m_str).compare(Upper(text ? text : "")));
 }
 
 void CString::Format(LPCSTR format, ...)
@@ -174,14 +148,6 @@ int CString::Find(char ch, int start) const
     return at == std::string::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::Find(LPCSTR sub, int start) const
-{
-    if (!sub || start < 0 || start > GetLength())
-        return -1;
-    const size_t at = m_str.find(sub, static_cast<size_t>(start));
-    return at == std::string::npos ? -1 : static_cast<int>(at);
-}
-
 int CString::ReverseFind(char ch) const
 {
     const size_t at = m_str.rfind(ch);
@@ -194,23 +160,10 @@ CString& CString::MakeUpper()
     return *this;
 }
 
-CString& CString::MakeLower()
-{
-    if (!m_str.empty())
-        CharLowerBuffA(&m_str[0], static_cast<DWORD>(m_str.size()));
-    return *this;
-}
-
 CString& CString::TrimRight(LPCSTR targets)
 {
     const size_t last = m_str.find_last_not_of(targets ? targets : "");
     m_str.erase(last == std::string::npos ? 0 : last + 1);
-    return *this;
-}
-
-CString& CString::TrimLeft(LPCSTR targets)
-{
-    m_str.erase(0, m_str.find_first_not_of(targets ? targets : ""));
     return *this;
 }
 
@@ -223,8 +176,5 @@ LPSTR CString::GetBuffer(int minLength)
 
 void CString::ReleaseBuffer(int newLength)
 {
-    const size_t capacity = m_str.size();
-    const size_t length = newLength < 0 ? strnlen(m_str.c_str(), capacity)
-                                        : std::min(static_cast<size_t>(newLength), capacity);
-    m_str.resize(length);
+    m_str.resize(std::min(static_cast<size_t>(std::max(newLength, 0)), m_str.size()));
 }

@@ -21,23 +21,17 @@ class CString
     // Index 0 to GetLength() (the terminating zero); anything else throws.
     char GetAt(int index) const;
     char operator[](int index) const { return GetAt(index); }
-    void SetAt(int index, char ch);
 
     CString& operator=(LPCSTR text);
-    CString& operator=(char ch);
     CString& operator+=(const CString& other);
     CString& operator+=(LPCSTR text);
     CString& operator+=(char ch);
     friend CString operator+(const CString& a, const CString& b);
     friend CString operator+(const CString& a, LPCSTR b);
     friend CString operator+(LPCSTR a, const CString& b);
-    friend CString operator+(const CString& a, char b);
-    friend CString operator+(char a, const CString& b);
 
-    // Byte-wise comparison giving -1, 0 or 1; CompareNoCase folds case with the user's ANSI
-    // letters.
+    // Byte-wise comparison giving -1, 0 or 1.
     int Compare(LPCSTR text) const;
-    int CompareNoCase(LPCSTR text) const;
 
     void Format(LPCSTR format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
     void FormatV(LPCSTR format, va_list args);
@@ -50,49 +44,29 @@ class CString
     CString Right(int count) const;
     // Return -1 when not found; a start outside the string finds nothing.
     int Find(char ch, int start = 0) const;
-    int Find(LPCSTR sub, int start = 0) const;
     int ReverseFind(char ch) const;
 
     CString& MakeUpper();
-    CString& MakeLower();
     // Without argument: white space (blank, tab, CR, LF, VT, FF).
     CString& TrimRight() { return TrimRight(WhiteSpace); }
     CString& TrimRight(char target) { return TrimRight(CString(target)); }
     CString& TrimRight(LPCSTR targets);
-    CString& TrimLeft() { return TrimLeft(WhiteSpace); }
-    CString& TrimLeft(char target) { return TrimLeft(CString(target)); }
-    CString& TrimLeft(LPCSTR targets);
-    CString& Trim() { return TrimRight().TrimLeft(); }
 
     // A writable buffer of at least minLength characters plus the terminating zero.
     LPSTR GetBuffer(int minLength);
-    LPSTR GetBuffer() { return GetBuffer(GetLength()); }
-    // The length is newLength, or up to the first zero when it is -1 (clamped to the buffer).
-    void ReleaseBuffer(int newLength = -1);
+    // The length is newLength, clamped to the buffer.
+    void ReleaseBuffer(int newLength);
 
   private:
     static constexpr char WhiteSpace[] = " \t\r\n\v\f";
     std::string m_str;
 };
 
-// Each comparison for CString and C string operands in either order; Compare is -1, 0 or 1.
-#define KV_CSTRING_COMPARISON(op)                                                                  \
-    inline bool operator op(const CString& a, const CString& b)                                    \
-    {                                                                                              \
-        return a.Compare(b) op 0;                                                                  \
-    }                                                                                              \
-    inline bool operator op(const CString& a, LPCSTR b)                                            \
-    {                                                                                              \
-        return a.Compare(b) op 0;                                                                  \
-    }                                                                                              \
-    inline bool operator op(LPCSTR a, const CString& b)                                            \
-    {                                                                                              \
-        return -b.Compare(a) op 0;                                                                 \
-    }
-KV_CSTRING_COMPARISON(==)
-KV_CSTRING_COMPARISON(!=)
-KV_CSTRING_COMPARISON(<)
-KV_CSTRING_COMPARISON(>)
-KV_CSTRING_COMPARISON(<=)
-KV_CSTRING_COMPARISON(>=)
-#undef KV_CSTRING_COMPARISON
+inline bool operator==(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator!=(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) != 0;
+}

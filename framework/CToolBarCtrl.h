@@ -17,10 +17,8 @@ class CToolBarCtrl : public CWnd
     {
         return SendMessage(TB_ADDBUTTONSA, count, reinterpret_cast<LPARAM>(buttons)) != 0;
     }
-    int GetButtonCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
     BOOL GetItemRect(int index, LPRECT rect) const
     {
         return SendMessage(TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect)) != 0;
     }
-    HWND GetToolTips() const { return reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)); }
 };

@@ -2,16 +2,6 @@
 
 #include "framework/GrowingText.h"
 
-BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
-{
-    return CreateEx(0, WC_TREEVIEWA, nullptr, style, rect, parent, id);
-}
-
-HTREEITEM CTreeCtrl::InsertItem(LPCSTR text, HTREEITEM parent, HTREEITEM after)
-{
-    return InsertItem(TVIF_TEXT, text, 0, 0, 0, 0, 0, parent, after);
-}
-
 HTREEITEM CTreeCtrl::InsertItem(UINT mask, LPCSTR text, int image, int selectedImage, UINT state,
                                 UINT stateMask, LPARAM lParam, HTREEITEM parent, HTREEITEM after)
 {
@@ -46,13 +36,4 @@ DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM item) const
     tvi.mask = TVIF_PARAM;
     tvi.hItem = item;
     return GetItem(&tvi) ? static_cast<DWORD_PTR>(tvi.lParam) : 0;
-}
-
-BOOL CTreeCtrl::SetItemData(HTREEITEM item, DWORD_PTR data)
-{
-    TVITEMA tvi = {};
-    tvi.mask = TVIF_PARAM;
-    tvi.hItem = item;
-    tvi.lParam = static_cast<LPARAM>(data);
-    return SetItem(&tvi);
 }

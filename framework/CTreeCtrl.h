@@ -9,10 +9,6 @@
 class CTreeCtrl : public CWnd
 {
   public:
-    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-
-    // Null on failure.
-    HTREEITEM InsertItem(LPCSTR text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
     // The item with the members that mask names, in one message (text and item data
     // together cost one insertion instead of two messages).
     HTREEITEM InsertItem(UINT mask, LPCSTR text, int image, int selectedImage, UINT state,
@@ -27,13 +23,11 @@ class CTreeCtrl : public CWnd
 
     CString GetItemText(HTREEITEM item) const;
     DWORD_PTR GetItemData(HTREEITEM item) const;
-    BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
     UINT GetItemState(HTREEITEM item, UINT mask) const
     {
         return static_cast<UINT>(
             SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), mask));
     }
-    BOOL ItemHasChildren(HTREEITEM item) const { return GetChildItem(item) != nullptr; }
     // code: TVE_EXPAND, TVE_COLLAPSE or TVE_TOGGLE.
     BOOL Expand(HTREEITEM item, UINT code) { return SendItem(TVM_EXPAND, code, item) != 0; }
 
@@ -45,8 +39,6 @@ class CTreeCtrl : public CWnd
     {
         return reinterpret_cast<HTREEITEM>(SendItem(TVM_GETNEXTITEM, code, item));
     }
-    // Selects and shows the item (null: no selection); the control sends TVN_SELCHANGED.
-    BOOL SelectItem(HTREEITEM item) { return SendItem(TVM_SELECTITEM, TVGN_CARET, item) != 0; }
 
   private:
     LRESULT SendItem(UINT message, WPARAM wParam, HTREEITEM item) const
@@ -56,9 +48,5 @@ class CTreeCtrl : public CWnd
     BOOL GetItem(TVITEMA* item) const
     {
         return SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(item)) != 0;
-    }
-    BOOL SetItem(const TVITEMA* item)
-    {
-        return SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(item)) != 0;
     }
 };

@@ -11,9 +11,6 @@ class CWaitCursor
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 
-    // Shows the wait cursor again, e.g. after a message box replaced it.
-    void Restore() { ::SetCursor(::LoadCursor(nullptr, IDC_WAIT)); }
-
   private:
     HCURSOR m_hPrevious;
 };

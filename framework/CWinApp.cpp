@@ -61,20 +61,6 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
-{
-    LPCSTR name = MAKEINTRESOURCEA(nIDResource);
-    HINSTANCE h = AfxFindResourceHandle(name, RT_GROUP_CURSOR);
-    return h ? ::LoadCursorA(h, name) : nullptr;
-}
-
-HICON CWinApp::LoadIcon(UINT nIDResource) const
-{
-    LPCSTR name = MAKEINTRESOURCEA(nIDResource);
-    HINSTANCE h = AfxFindResourceHandle(name, RT_GROUP_ICON);
-    return h ? ::LoadIconA(h, name) : nullptr;
-}
-
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     HWND hWnd = m_pMainWnd ? m_pMainWnd->m_hWnd : ::GetActiveWindow();

@@ -25,10 +25,6 @@ class CWinApp : public CCmdTarget
     virtual int ExitInstance() { return 0; }
     // Runs the thread's message loop until WM_QUIT; then ExitInstance.
     virtual int Run();
-    // A cursor or icon by number through the resource chain (AfxFindResourceHandle); null
-    // when no module of the chain has it.
-    HCURSOR LoadCursor(UINT nIDResource) const;
-    HICON LoadIcon(UINT nIDResource) const;
     // Shows help topic dwData of the help file (nCmd as for WinHelp).
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 

@@ -31,34 +31,10 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
     MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                lpRect->bottom - lpRect->top, bRepaint);
-}
-
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-{
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy,
-                          nFlags);
-}
-
-BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
-{
-    lpwndpl->length = sizeof(WINDOWPLACEMENT);
-    return ::GetWindowPlacement(m_hWnd, lpwndpl);
-}
-
-BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
-{
-    WINDOWPLACEMENT placement = *lpwndpl;
-    placement.length = sizeof(WINDOWPLACEMENT);
-    return ::SetWindowPlacement(m_hWnd, &placement);
 }
 
 void CWnd::GetWindowText(CString& rString) const
@@ -74,19 +50,6 @@ void CWnd::GetDlgItemText(int nID, CString& rString) const
     rString.Empty();
     if (HWND hWndItem = ::GetDlgItem(m_hWnd, nID))
         FromHandle(hWndItem)->GetWindowText(rString);
-}
-
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    const DWORD style = GetStyle();
-    const DWORD newStyle = (style & ~dwRemove) | dwAdd;
-    if (style == newStyle)
-        return FALSE;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(newStyle));
-    if (nFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
 }
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)

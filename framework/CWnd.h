@@ -25,7 +25,6 @@ class CWnd : public CCmdTarget
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     static CWnd* FromHandle(HWND hWnd);
@@ -75,68 +74,35 @@ class CWnd : public CCmdTarget
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
-    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
     CWnd* SetFocus() const { return FromHandle(::SetFocus(m_hWnd)); }
-    static CWnd* GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-    BOOL IsChild(const CWnd* pWnd) const { return pWnd && ::IsChild(m_hWnd, pWnd->m_hWnd); }
 
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-    void ClientToScreen(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
-    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
 
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
     void GetDlgItemText(int nID, CString& rString) const;
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE)
-    {
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
-    }
-    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
-    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
 
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
     {
         ::InvalidateRect(m_hWnd, lpRect, bErase);
     }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
-    {
-        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
-    }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
     // Owned by this window; without a caption the application's name.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
-    {
-        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
-    }
 
     // Default handlers of the framework's message-map entries.
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -146,12 +112,7 @@ class CWnd : public CCmdTarget
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnDestroy();
-    afx_msg void OnClose();
-    afx_msg void OnPaint();
 
   protected:
     WNDPROC m_pfnSuper = nullptr; // the window procedure this object's one replaced

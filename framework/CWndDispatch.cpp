@@ -17,8 +17,6 @@ struct CurrentMessage {
 };
 CurrentMessage g_currentMessage = {0, 0, 0};
 
-using PmsgV = void (CCmdTarget::*)();
-using PmsgB = BOOL (CCmdTarget::*)();
 using PmsgNotify = void (CCmdTarget::*)(NMHDR*, LRESULT*);
 using PmsgNotifyEx = BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*);
 using PmsgL = LRESULT (CCmdTarget::*)(WPARAM, LPARAM);
@@ -144,13 +142,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*reinterpret_cast<void (CWnd::*)(MINMAXINFO*)>(e->pfn))(
             reinterpret_cast<MINMAXINFO*>(lParam));
         break;
-    case AfxSig_vw:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT_PTR)>(e->pfn))(wParam);
-        break;
-    case AfxSig_vwl:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(e->pfn))(static_cast<UINT>(wParam),
-                                                                        lParam);
-        break;
     case AfxSig_iCREATE:
         *pResult = (this->*reinterpret_cast<int (CWnd::*)(LPCREATESTRUCT)>(e->pfn))(
             reinterpret_cast<LPCREATESTRUCT>(lParam));
@@ -197,9 +188,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam)
             FindMessageEntry(WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0);
         if (!e)
             return FALSE;
-        if (e->nSig == AfxSig_bv)
-            return (this->*reinterpret_cast<PmsgB>(e->pfn))();
-        (this->*reinterpret_cast<PmsgV>(e->pfn))();
+        (this->*e->pfn)();
         return TRUE;
     }
     return FALSE;
@@ -239,27 +228,7 @@ void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
 {
     Default();
 }
-void CWnd::OnTimer(UINT_PTR)
-{
-    Default();
-}
-void CWnd::OnSysCommand(UINT, LPARAM)
-{
-    Default();
-}
 int CWnd::OnCreate(LPCREATESTRUCT)
 {
     return static_cast<int>(Default());
-}
-void CWnd::OnDestroy()
-{
-    Default();
-}
-void CWnd::OnClose()
-{
-    Default();
-}
-void CWnd::OnPaint()
-{
-    Default();
 }

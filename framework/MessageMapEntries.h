@@ -14,15 +14,9 @@
 #define ON_CONTROL(code, id, fn)                                                                   \
     AFX_ENTRY(WM_COMMAND, code, id, id, AfxSig_vv, void (CCmdTarget::*)(), fn)
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
-#define ON_BN_DOUBLECLICKED(id, fn) ON_CONTROL(BN_DOUBLECLICKED, id, fn)
 #define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
-#define ON_CBN_EDITCHANGE(id, fn) ON_CONTROL(CBN_EDITCHANGE, id, fn)
-#define ON_CBN_KILLFOCUS(id, fn) ON_CONTROL(CBN_KILLFOCUS, id, fn)
 #define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
 #define ON_LBN_DBLCLK(id, fn) ON_CONTROL(LBN_DBLCLK, id, fn)
-#define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
-#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
-#define ON_EN_SETFOCUS(id, fn) ON_CONTROL(EN_SETFOCUS, id, fn)
 
 // Notifications of common controls (WM_NOTIFY).
 #define ON_NOTIFY(code, id, fn)                                                                    \
@@ -38,8 +32,6 @@
 // Notifications a control handles itself, reflected back by its parent.
 #define ON_CONTROL_REFLECT(code, fn)                                                               \
     AFX_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSig_vv, void(CCmdTarget::*)(), fn)
-#define ON_CONTROL_REFLECT_EX(code, fn)                                                            \
-    AFX_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSig_bv, BOOL(CCmdTarget::*)(), fn)
 
 // Own and registered messages.
 #define ON_MESSAGE(msg, fn)                                                                        \
@@ -63,11 +55,5 @@
 #define ON_WM_GETMINMAXINFO()                                                                      \
     AFX_ENTRY(WM_GETMINMAXINFO, 0, 0, 0, AfxSig_vMINMAX, void (CWnd::*)(MINMAXINFO*),              \
               OnGetMinMaxInfo)
-#define ON_WM_TIMER() AFX_ENTRY(WM_TIMER, 0, 0, 0, AfxSig_vw, void (CWnd::*)(UINT_PTR), OnTimer)
-#define ON_WM_SYSCOMMAND()                                                                         \
-    AFX_ENTRY(WM_SYSCOMMAND, 0, 0, 0, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
 #define ON_WM_CREATE()                                                                             \
     AFX_ENTRY(WM_CREATE, 0, 0, 0, AfxSig_iCREATE, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
-#define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, 0, 0, 0, AfxSig_vv, void (CWnd::*)(), OnDestroy)
-#define ON_WM_CLOSE() AFX_ENTRY(WM_CLOSE, 0, 0, 0, AfxSig_vv, void (CWnd::*)(), OnClose)
-#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, 0, 0, AfxSig_vv, void (CWnd::*)(), OnPaint)

@@ -88,7 +88,7 @@ const char* Prepare(int i, SheetTest& t, Shown& e)
         e.program = t.m_project->building().programs[0].name;
         return "blank records count for the number, the own one is left out; code ...065";
     case 1:
-        t.m_sheet->m_strOwnPath.MakeLower();
+        CharLowerA(t.m_sheet->m_strOwnPath.GetBuffer(0));
         DeleteFileA(Programs(t).c_str());
         e.program = "";
         return "the own file named in lower case; no program name file";

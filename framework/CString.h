@@ -70,3 +70,10 @@ inline bool operator!=(const CString& a, LPCSTR b)
 {
     return a.Compare(b) != 0;
 }
+// Ordering and adding a single character are not offered: deleted, so that the conversion to
+// LPCSTR cannot quietly turn them into a comparison or arithmetic of pointers.
+bool operator<(const CString& a, LPCSTR b) = delete;
+bool operator>(const CString& a, LPCSTR b) = delete;
+bool operator<=(const CString& a, LPCSTR b) = delete;
+bool operator>=(const CString& a, LPCSTR b) = delete;
+CString operator+(const CString& a, char b) = delete;

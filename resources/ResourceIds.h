@@ -204,7 +204,6 @@
 #define IDS_Y_AXIS_ZERO 1038
 
 // ---- Strings of the framework: its data exchange messages ----------------------------------
-#define AFX_IDP_PARSE_INT 0xF110
 #define AFX_IDP_PARSE_REAL 0xF113
 
 #endif

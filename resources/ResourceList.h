@@ -266,7 +266,6 @@ inline constexpr int kStringIds[] = {
     IDS_ORIENTATION_CAPTION,
     IDS_X_AXIS_ZERO,
     IDS_Y_AXIS_ZERO,
-    AFX_IDP_PARSE_INT,
     AFX_IDP_PARSE_REAL,
 };
 

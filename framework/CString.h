@@ -62,6 +62,14 @@ class CString
     std::string m_str;
 };
 
+inline bool operator==(const CString& a, const CString& b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b)
+{
+    return a.Compare(b) != 0;
+}
 inline bool operator==(const CString& a, LPCSTR b)
 {
     return a.Compare(b) == 0;
@@ -70,10 +78,18 @@ inline bool operator!=(const CString& a, LPCSTR b)
 {
     return a.Compare(b) != 0;
 }
-// Ordering and adding a single character are not offered: deleted, so that the conversion to
-// LPCSTR cannot quietly turn them into a comparison or arithmetic of pointers.
+// Ordering, adding a single character and comparisons with the C string first are not
+// offered: deleted, so that the conversion to LPCSTR cannot quietly turn them into a
+// comparison or arithmetic of pointers.
+bool operator==(LPCSTR a, const CString& b) = delete;
+bool operator!=(LPCSTR a, const CString& b) = delete;
 bool operator<(const CString& a, LPCSTR b) = delete;
+bool operator<(LPCSTR a, const CString& b) = delete;
 bool operator>(const CString& a, LPCSTR b) = delete;
+bool operator>(LPCSTR a, const CString& b) = delete;
 bool operator<=(const CString& a, LPCSTR b) = delete;
+bool operator<=(LPCSTR a, const CString& b) = delete;
 bool operator>=(const CString& a, LPCSTR b) = delete;
+bool operator>=(LPCSTR a, const CString& b) = delete;
 CString operator+(const CString& a, char b) = delete;
+CString operator+(char a, const CString& b) = delete;
